@@ -1,0 +1,48 @@
+#include "tests/support/fake_platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QEvent>
+#include <QFile>
+
+namespace testing {
+
+FakePlatform::FakePlatform() {
+    root = m_dir.path();
+    m_previous = ui::setPlatform(this);
+}
+
+FakePlatform::~FakePlatform() { ui::setPlatform(m_previous); }
+
+void FakePlatform::messageBox(QWidget*, const QString& text) { messages << text; }
+
+void FakePlatform::yield() {
+    ++yields;
+    if (processEventsOnYield) QCoreApplication::processEvents();
+    if (onYield) onYield(yields);
+}
+
+void FakePlatform::setBusyPointer(QWidget*, bool b) { busy = b; }
+
+QString FakePlatform::path(const QString& relative) const { return QDir(root).filePath(relative); }
+
+void FakePlatform::writeFile(const QString& relative, const QByteArray& bytes) const {
+    const QString p = path(relative);
+    QDir().mkpath(QFileInfo(p).path());
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+QByteArray FakePlatform::readFile(const QString& relative) const {
+    QFile f(path(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace testing

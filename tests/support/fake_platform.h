@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
+
+namespace testing {
+
+// A platform for tests: message boxes are recorded instead of shown, yields are counted
+// (and by default also process events, so that queued work still runs), the date is
+// fixed and the root folder is a fresh temporary folder.
+class FakePlatform : public ui::Platform {
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    void messageBox(QWidget* parent, const QString& text) override;
+    void beep() override { ++beeps; }
+    void yield() override;
+    void setBusyPointer(QWidget* window, bool busy) override;
+    QDate today() override { return date; }
+    QString rootFolder() override { return root; }
+
+    QStringList messages;
+    int beeps = 0;
+    long long yields = 0;
+    bool busy = false;
+    QDate date{2026, 12, 5};
+    QString root;
+    // When false, yields only count: much faster for long animations.
+    bool processEventsOnYield = false;
+    // Called after every yield with the running count; a test clicks from here to act
+    // "during" an animation.
+    std::function<void(long long)> onYield;
+
+    // Path below the root folder.
+    QString path(const QString& relative) const;
+    void writeFile(const QString& relative, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    ui::Platform* m_previous = nullptr;
+};
+
+// Delivers deferred deletions, so that unloaded windows are really gone.
+void flushDeletes();
+
+} // namespace testing
