@@ -15,16 +15,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TERRASOND_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Terrasond - demonstration of a powersports diagnostic scanner.\n"
-        "Settings files and the data folder live below the root folder."));
+    parser.setApplicationDescription(
+        QStringLiteral("Terrasond - demonstration of a powersports diagnostic scanner.\n"
+                       "Settings files and the data folder live below the root folder."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption rootOption(QStringLiteral("root"),
-                                  QStringLiteral("Use DIR as the root folder (default: %1).")
-                                      .arg(QStandardPaths::writableLocation(
-                                          QStandardPaths::AppDataLocation)),
-                                  QStringLiteral("DIR"));
+    QCommandLineOption rootOption(
+        QStringLiteral("root"),
+        QStringLiteral("Use DIR as the root folder (default: %1).")
+            .arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        QStringLiteral("DIR"));
     parser.addOption(rootOption);
     parser.process(app);
 

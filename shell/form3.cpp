@@ -56,6 +56,12 @@ Form3::Form3(QWidget* parent) : ui::Form(parent) {
     buildWorkshopPanel();
     buildAboutPanel();
 
+    // The panels are opaque over the background picture.
+    for (QGroupBox* panel : {Frame1, Frame4, Frame7}) {
+        panel->setAutoFillBackground(true);
+        panel->setBackgroundRole(QPalette::Window);
+    }
+
     const int menuHeight = menu->sizeHint().height();
     menu->setGeometry(0, 0, ui::px(kClientWidth), menuHeight);
     client->setGeometry(0, menuHeight, ui::px(kClientWidth), ui::px(kWindowHeight) - menuHeight);
@@ -114,32 +120,34 @@ void Form3::buildMenu() {
 void Form3::buildSettingsPanel() {
     Frame1 = new QGroupBox(QStringLiteral("Setting"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    ui::place(Frame1, 240, 360, 6960, 4800);
+    ui::place(Frame1, 240, 360, 6960, 4920);
 
     Frame9 = new QGroupBox(Frame1);
     Frame9->setObjectName(QStringLiteral("Frame9"));
     ui::place(Frame9, 240, 360, 2520, 1080);
     Option4 = {nullptr};
-    Option4 << option(Frame9, QStringLiteral("Option4"), 1, QStringLiteral("Celsius"), 240, 240, 2040)
-            << option(Frame9, QStringLiteral("Option4"), 2, QStringLiteral("Farenheit"), 240, 600, 2040);
+    Option4 << option(Frame9, QStringLiteral("Option4"), 1, QStringLiteral("Celsius"), 240, 240,
+                      2040)
+            << option(Frame9, QStringLiteral("Option4"), 2, QStringLiteral("Farenheit"), 240, 600,
+                      2040);
 
     Frame3 = new QGroupBox(QStringLiteral("Language"), Frame1);
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    ui::place(Frame3, 240, 1560, 2520, 3000);
-    const char* languages[] = {"Spanish", "English", "French", "Italian",
-                               "German",  "Portuguese", "Suomi", "Swedish"};
+    ui::place(Frame3, 240, 1560, 2520, 3120);
+    const char* languages[] = {"Spanish", "English",    "French", "Italian",
+                               "German",  "Portuguese", "Suomi",  "Swedish"};
     Option2 = {nullptr};
     for (int i = 1; i <= 8; ++i)
         Option2 << option(Frame3, QStringLiteral("Option2"), i,
-                          QString::fromLatin1(languages[i - 1]), 240, 240 + (i - 1) * 330, 2040);
+                          QString::fromLatin1(languages[i - 1]), 240, 360 + (i - 1) * 330, 2040);
 
     Frame2 = new QGroupBox(QStringLiteral("Port"), Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    ui::place(Frame2, 3000, 360, 1800, 3000);
+    ui::place(Frame2, 3000, 360, 1800, 3120);
     Option1 = {nullptr};
     for (int i = 1; i <= 8; ++i)
         Option1 << option(Frame2, QStringLiteral("Option1"), i, QStringLiteral("COM%1").arg(i), 240,
-                          240 + (i - 1) * 330, 1320);
+                          360 + (i - 1) * 330, 1320);
     // The adapter link is kept but never offered to the user.
     Frame8 = new QGroupBox(Frame2);
     Frame8->setObjectName(QStringLiteral("Frame8"));
@@ -175,9 +183,10 @@ void Form3::buildWorkshopPanel() {
                                 {120, 840, 1200, 2880},
                                 {120, 1320, 1200, 2880},
                                 {120, 1800, 720, 1200},
-                                {2160, 1800, 960, 1080}};
+                                {2160, 1800, 1080, 960}};
     for (int i = 0; i < 5; ++i) {
-        auto* l = label(Frame4, QStringLiteral("Label%1").arg(i + 1), QString::fromUtf8(captions[i]));
+        auto* l =
+            label(Frame4, QStringLiteral("Label%1").arg(i + 1), QString::fromUtf8(captions[i]));
         auto* t = new QLineEdit(Frame4);
         t->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         t->setMaxLength(30);
@@ -201,11 +210,11 @@ void Form3::buildAboutPanel() {
                     QString::fromUtf8(form3data::aboutTexts(1)->legalNotice));
     Label12 = label(Frame7, QStringLiteral("Label12"), QString::fromUtf8(form3data::kCopyWarning));
     Label11 = label(Frame7, QStringLiteral("Label11"), QString::fromUtf8(form3data::kFactoryEmail));
-    Label7 = label(Frame7, QStringLiteral("Label7"),
-                   QString::fromUtf8(form3data::kDistributionEmail));
-    Label14 = label(Frame7, QStringLiteral("Label14"),
-                    catalogText("CatTrademarkNote", 2));
-    for (QLabel* l : {Label13, Label12}) l->setWordWrap(true);
+    Label7 =
+        label(Frame7, QStringLiteral("Label7"), QString::fromUtf8(form3data::kDistributionEmail));
+    Label14 = label(Frame7, QStringLiteral("Label14"), catalogText("CatTrademarkNote", 2));
+    for (QLabel* l : {Label13, Label12})
+        l->setWordWrap(true);
     ui::place(Label13, 240, 300, 11040, 600);
     ui::place(Label12, 240, 900, 11040, 600);
     ui::place(Label11, 240, 1560, 6000, 285);
@@ -229,7 +238,9 @@ void Form3::onLoad() {
     runStartup();
 }
 
-void Form3::openWindow(const QString& name) { WindowRegistry::instance().load(name); }
+void Form3::openWindow(const QString& name) {
+    WindowRegistry::instance().load(name);
+}
 
 void Form3::confi1_Click() {
     Command1->setText(CatExit);
@@ -299,7 +310,8 @@ void Form3::taller_Click() {
 }
 
 void Form3::clearWorkshop() {
-    for (QLineEdit* t : std::as_const(workshopFields)) t->clear();
+    for (QLineEdit* t : std::as_const(workshopFields))
+        t->clear();
     Frame4->hide();
 }
 
@@ -335,6 +347,8 @@ void Form3::ac_Click() {
     Command4->setFocus();
 }
 
-void Form3::Command4_Click() { Frame7->hide(); }
+void Form3::Command4_Click() {
+    Frame7->hide();
+}
 
 } // namespace shell

@@ -51,7 +51,7 @@ public:
 
     // Workshop panel
     QGroupBox* Frame4 = nullptr;
-    QList<QLabel*> workshopLabels; // Label1..Label5 at 0..4
+    QList<QLabel*> workshopLabels;    // Label1..Label5 at 0..4
     QList<QLineEdit*> workshopFields; // Text1..Text5 at 0..4
 
     // About panel

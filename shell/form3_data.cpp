@@ -14,9 +14,8 @@ const AboutTexts kAbout[3] = {
     {"Acerca de...",
      "Este programa y su documentación son propiedad de Orvane. Versión de demostración: "
      "todos los datos que muestra son ficticios y no proceden de ningún vehículo."},
-    {"About...",
-     "This program and its documentation are the property of Orvane. Demonstration "
-     "version: every value it shows is fictitious and comes from no vehicle."},
+    {"About...", "This program and its documentation are the property of Orvane. Demonstration "
+                 "version: every value it shows is fictitious and comes from no vehicle."},
     {"A propos de...",
      "Ce logiciel et sa documentation sont la propriété d'Orvane. Version de "
      "démonstration : toutes les valeurs affichées sont fictives et ne proviennent "
@@ -26,11 +25,15 @@ const AboutTexts kAbout[3] = {
 
 const WorkshopCaptions* workshopCaptions(int language) {
     switch (language) {
-    case 1: return &kSpanish;
+    case 1:
+        return &kSpanish;
     case 2:
-    case 3: return &kEnglish;
-    case 4: return &kItalian;
-    default: return nullptr;
+    case 3:
+        return &kEnglish;
+    case 4:
+        return &kItalian;
+    default:
+        return nullptr;
     }
 }
 

@@ -13,8 +13,8 @@ namespace shell {
 
 QString decodeRecord(const QByteArray& bytes, int recordLength) {
     if (bytes.size() < 2 || recordLength < 2) return {};
-    const int count = static_cast<unsigned char>(bytes[0]) |
-                      (static_cast<unsigned char>(bytes[1]) << 8);
+    const int count =
+        static_cast<unsigned char>(bytes[0]) | (static_cast<unsigned char>(bytes[1]) << 8);
     if (count > recordLength - 2 || 2 + count > bytes.size()) return {};
     return QString::fromLatin1(bytes.constData() + 2, count);
 }
@@ -61,7 +61,8 @@ bool writeSetting(const SettingFile& f, int value) {
 int numberFromText(const QString& text) {
     int i = 0;
     const int n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
     double value = 0;

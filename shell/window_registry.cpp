@@ -11,7 +11,9 @@ void WindowRegistry::registerWindow(const QString& name, Factory factory) {
     m_factories.insert(name, std::move(factory));
 }
 
-bool WindowRegistry::isRegistered(const QString& name) const { return m_factories.contains(name); }
+bool WindowRegistry::isRegistered(const QString& name) const {
+    return m_factories.contains(name);
+}
 
 ui::Form* WindowRegistry::load(const QString& name) {
     if (ui::Form* open = find(name)) return open;
@@ -39,7 +41,8 @@ void WindowRegistry::unload(const QString& name) {
 
 void WindowRegistry::unloadAll() {
     const auto names = m_open.keys();
-    for (const QString& n : names) unload(n);
+    for (const QString& n : names)
+        unload(n);
 }
 
 } // namespace shell

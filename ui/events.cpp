@@ -16,9 +16,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        return e->type() == m_type ? m_fn(e) : false;
-    }
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == m_type ? m_fn(e) : false; }
 
 private:
     QEvent::Type m_type;
@@ -47,6 +45,8 @@ void onLostFocus(QWidget* control, std::function<void()> handler) {
     });
 }
 
-bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 } // namespace ui

@@ -18,7 +18,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setWordWrap(false);
     setRowCount(2);
     setColumnCount(2);
-    for (int c = 0; c < 2; ++c) setColWidth(c, 960);
+    for (int c = 0; c < 2; ++c)
+        setColWidth(c, 960);
     restyle();
     connect(this, &QTableWidget::cellClicked, this, [this](int r, int c) {
         m_row = r;
@@ -32,7 +33,8 @@ void FlexGrid::setRows(int n) {
     const int old = rowCount();
     setRowCount(n);
     for (int r = old; r < n; ++r)
-        for (int c = 0; c < columnCount(); ++c) styleCell(r, c);
+        for (int c = 0; c < columnCount(); ++c)
+            styleCell(r, c);
     m_row = std::min(m_row, std::max(n - 1, 0));
 }
 
@@ -42,7 +44,8 @@ void FlexGrid::setCols(int n) {
     setColumnCount(n);
     for (int c = old; c < n; ++c) {
         setColWidth(c, 960);
-        for (int r = 0; r < rowCount(); ++r) styleCell(r, c);
+        for (int r = 0; r < rowCount(); ++r)
+            styleCell(r, c);
     }
     m_col = std::min(m_col, std::max(n - 1, 0));
 }
@@ -57,9 +60,13 @@ void FlexGrid::setFixedCols(int n) {
     restyle();
 }
 
-int FlexGrid::colWidth(int col) const { return twips(columnWidth(col)); }
+int FlexGrid::colWidth(int col) const {
+    return twips(columnWidth(col));
+}
 
-void FlexGrid::setColWidth(int col, int tw) { setColumnWidth(col, px(tw)); }
+void FlexGrid::setColWidth(int col, int tw) {
+    setColumnWidth(col, px(tw));
+}
 
 Qt::Alignment FlexGrid::colAlignment(int col) const {
     return m_alignment.value(col, Qt::AlignLeft | Qt::AlignVCenter);
@@ -72,9 +79,13 @@ void FlexGrid::setColAlignment(int col, Qt::Alignment a) {
         if (auto* it = item(r, col)) it->setTextAlignment(a);
 }
 
-void FlexGrid::setRow(int r) { m_row = std::clamp(r, 0, std::max(rowCount() - 1, 0)); }
+void FlexGrid::setRow(int r) {
+    m_row = std::clamp(r, 0, std::max(rowCount() - 1, 0));
+}
 
-void FlexGrid::setCol(int c) { m_col = std::clamp(c, 0, std::max(columnCount() - 1, 0)); }
+void FlexGrid::setCol(int c) {
+    m_col = std::clamp(c, 0, std::max(columnCount() - 1, 0));
+}
 
 QString FlexGrid::textAt(int row, int col) const {
     const auto* it = item(row, col);
@@ -89,13 +100,15 @@ void FlexGrid::setTextAt(int row, int col, const QString& s) {
 
 QStringList FlexGrid::rowTexts(int row) const {
     QStringList out;
-    for (int c = 0; c < columnCount(); ++c) out << textAt(row, c);
+    for (int c = 0; c < columnCount(); ++c)
+        out << textAt(row, c);
     return out;
 }
 
 void FlexGrid::restyle() {
     for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c) styleCell(r, c);
+        for (int c = 0; c < columnCount(); ++c)
+            styleCell(r, c);
 }
 
 void FlexGrid::styleCell(int row, int col) {

@@ -29,12 +29,15 @@ void Form::closeEvent(QCloseEvent* event) {
     if (m_unloaded) return;
     m_unloaded = true;
     // Every running operation ends at its next yield.
-    for (auto it = m_generations.begin(); it != m_generations.end(); ++it) ++it.value();
+    for (auto it = m_generations.begin(); it != m_generations.end(); ++it)
+        ++it.value();
     Q_EMIT unloading();
     deleteLater();
 }
 
-void Form::setClientSizeTw(int width, int height) { setFixedSize(px(width), px(height)); }
+void Form::setClientSizeTw(int width, int height) {
+    setFixedSize(px(width), px(height));
+}
 
 Form::Ticket Form::beginOperation(int channel) {
     return Ticket{channel, ++m_generations[channel]};
@@ -62,7 +65,9 @@ bool Form::yieldTimes(int count, const Ticket& ticket) {
     return true;
 }
 
-void Form::setBusy(bool busy) { platform().setBusyPointer(this, busy); }
+void Form::setBusy(bool busy) {
+    platform().setBusyPointer(this, busy);
+}
 
 void setBackColor(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
@@ -81,7 +86,9 @@ void setForeColor(QWidget* w, const QColor& c) {
     w->setPalette(p);
 }
 
-QFont fixedFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+QFont fixedFont() {
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
 
 void setValue(QAbstractButton* button, bool value) {
     if (!button || button->isChecked() == value) return;

@@ -18,7 +18,9 @@ QtPlatform& fallbackPlatform() {
 }
 } // namespace
 
-Platform& platform() { return g_platform ? *g_platform : fallbackPlatform(); }
+Platform& platform() {
+    return g_platform ? *g_platform : fallbackPlatform();
+}
 
 Platform* setPlatform(Platform* p) {
     Platform* old = g_platform;
@@ -35,9 +37,13 @@ void QtPlatform::messageBox(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
-void QtPlatform::yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtPlatform::yield() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtPlatform::setBusyPointer(QWidget* window, bool busy) {
     if (!window) return;
@@ -47,9 +53,13 @@ void QtPlatform::setBusyPointer(QWidget* window, bool busy) {
         window->unsetCursor();
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today() {
+    return QDate::currentDate();
+}
 
-QString QtPlatform::rootFolder() { return m_root; }
+QString QtPlatform::rootFolder() {
+    return m_root;
+}
 
 QString rootPath(const QString& relative) {
     return QDir(platform().rootFolder()).filePath(relative);

@@ -23,8 +23,7 @@ void ConsoleForm::setMessagePanel(QGroupBox* frame, QLabel* line, QPushButton* e
     m_messageExit = exit;
 }
 
-void ConsoleForm::setConsoleButtons(QList<QPushButton*> enableSet,
-                                    QList<QPushButton*> disableSet) {
+void ConsoleForm::setConsoleButtons(QList<QPushButton*> enableSet, QList<QPushButton*> disableSet) {
     m_enableSet = std::move(enableSet);
     m_disableSet = std::move(disableSet);
 }
@@ -56,11 +55,13 @@ bool ConsoleForm::growBar(const QString& bars, int count, const Ticket& ticket) 
 }
 
 void ConsoleForm::EnableConsoleButtons() {
-    for (QPushButton* b : std::as_const(m_enableSet)) b->setEnabled(true);
+    for (QPushButton* b : std::as_const(m_enableSet))
+        b->setEnabled(true);
 }
 
 void ConsoleForm::DisableConsoleButtons() {
-    for (QPushButton* b : std::as_const(m_disableSet)) b->setEnabled(false);
+    for (QPushButton* b : std::as_const(m_disableSet))
+        b->setEnabled(false);
 }
 
 void ConsoleForm::showMessage(const QString& text) {

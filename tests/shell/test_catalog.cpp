@@ -12,7 +12,8 @@ class TestCatalog : public QObject {
 
     static QStringList snapshot() {
         QStringList out;
-        for (const auto& row : shell::catalogRows()) out << *row.entry;
+        for (const auto& row : shell::catalogRows())
+            out << *row.entry;
         return out;
     }
 
@@ -24,7 +25,8 @@ private Q_SLOTS:
         for (const auto& row : rows) {
             QVERIFY2(!seen.contains(row.entry), row.name);
             seen.insert(row.entry);
-            for (const char* t : row.text) QVERIFY2(t && *t, row.name);
+            for (const char* t : row.text)
+                QVERIFY2(t && *t, row.name);
         }
         QCOMPARE(QString::fromLatin1(rows.front().name), QStringLiteral("CatBatteryVolt"));
         QCOMPARE(QString::fromLatin1(rows.back().name), QStringLiteral("CatSparkAngle"));
@@ -78,10 +80,12 @@ private Q_SLOTS:
         for (short lang = 1; lang <= 8; ++lang) {
             LanguageIndex = lang;
             shell::FillLanguageCatalog();
-            QCOMPARE(CatCommInterruptedEs,
-                     QStringLiteral("Comunicación con el Módulo interrumpida. Inténtelo de nuevo."));
-            QCOMPARE(CatCommInterruptedEn,
-                     QStringLiteral("* Communication with E.C.U. interrupted. Please, try again. *"));
+            QCOMPARE(
+                CatCommInterruptedEs,
+                QStringLiteral("Comunicación con el Módulo interrumpida. Inténtelo de nuevo."));
+            QCOMPARE(
+                CatCommInterruptedEn,
+                QStringLiteral("* Communication with E.C.U. interrupted. Please, try again. *"));
         }
         LanguageIndex = 4;
         shell::FillLanguageCatalog();

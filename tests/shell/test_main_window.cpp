@@ -21,7 +21,8 @@ using testing::FakePlatform;
 namespace {
 QByteArray bytes(std::initializer_list<int> b) {
     QByteArray out;
-    for (int v : b) out.append(static_cast<char>(v));
+    for (int v : b)
+        out.append(static_cast<char>(v));
     return out;
 }
 
@@ -32,7 +33,9 @@ Form3* loadMain() {
     return f;
 }
 
-void press(QWidget* w, Qt::Key key) { QTest::keyClick(w, key); }
+void press(QWidget* w, Qt::Key key) {
+    QTest::keyClick(w, key);
+}
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -54,9 +57,10 @@ private Q_SLOTS:
         QVERIFY(!f->Image1->pixmap().isNull());
         QCOMPARE(TodayDate, QStringLiteral("05-12-26"));
         QVERIFY(!f->Frame8->isVisibleTo(f));
-        const QStringList menu = {"jet", "sno", "yamih", "qua", "confi1", "taller",
-                                  "acronimos", "conectores", "histo1", "ac"};
-        for (const QString& name : menu) QVERIFY2(f->findChild<QAction*>(name), qPrintable(name));
+        const QStringList menu = {"jet",    "sno",       "yamih",      "qua",    "confi1",
+                                  "taller", "acronimos", "conectores", "histo1", "ac"};
+        for (const QString& name : menu)
+            QVERIFY2(f->findChild<QAction*>(name), qPrintable(name));
         QCOMPARE(f->jet->text(), QStringLiteral("Bombardier"));
         QCOMPARE(f->ac->text(), QStringLiteral("About...."));
     }
@@ -139,7 +143,8 @@ private Q_SLOTS:
         QCOMPARE(f->workshopFields[4]->text().size(), 30);
         press(f->workshopFields[4], Qt::Key_Return);
         QVERIFY(!f->Frame4->isVisible());
-        for (QLineEdit* t : f->workshopFields) QVERIFY(t->text().isEmpty());
+        for (QLineEdit* t : f->workshopFields)
+            QVERIFY(t->text().isEmpty());
 
         f->taller->trigger();
         QTest::keyClicks(f->workshopFields[0], QStringLiteral("abc"));
@@ -207,8 +212,8 @@ private Q_SLOTS:
         auto& r = shell::WindowRegistry::instance();
         Form3* f = loadMain();
         const QList<QPair<QAction*, QString>> entries = {
-            {f->jet, "Form28"},      {f->sno, "Form71"},        {f->yamih, "Form55"},
-            {f->qua, "Form72"},      {f->acronimos, "Form9"},   {f->conectores, "Form6"},
+            {f->jet, "Form28"},   {f->sno, "Form71"},      {f->yamih, "Form55"},
+            {f->qua, "Form72"},   {f->acronimos, "Form9"}, {f->conectores, "Form6"},
             {f->histo1, "Form10"}};
         for (const auto& [action, name] : entries) {
             action->trigger(); // a window that does not exist yet: nothing happens

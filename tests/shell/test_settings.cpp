@@ -14,7 +14,8 @@ using testing::FakePlatform;
 namespace {
 QByteArray bytes(std::initializer_list<int> b) {
     QByteArray out;
-    for (int v : b) out.append(static_cast<char>(v));
+    for (int v : b)
+        out.append(static_cast<char>(v));
     return out;
 }
 } // namespace

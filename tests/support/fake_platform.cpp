@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 
 namespace testing {
 
@@ -13,9 +13,13 @@ FakePlatform::FakePlatform() {
     m_previous = ui::setPlatform(this);
 }
 
-FakePlatform::~FakePlatform() { ui::setPlatform(m_previous); }
+FakePlatform::~FakePlatform() {
+    ui::setPlatform(m_previous);
+}
 
-void FakePlatform::messageBox(QWidget*, const QString& text) { messages << text; }
+void FakePlatform::messageBox(QWidget*, const QString& text) {
+    messages << text;
+}
 
 void FakePlatform::yield() {
     ++yields;
@@ -23,9 +27,13 @@ void FakePlatform::yield() {
     if (onYield) onYield(yields);
 }
 
-void FakePlatform::setBusyPointer(QWidget*, bool b) { busy = b; }
+void FakePlatform::setBusyPointer(QWidget*, bool b) {
+    busy = b;
+}
 
-QString FakePlatform::path(const QString& relative) const { return QDir(root).filePath(relative); }
+QString FakePlatform::path(const QString& relative) const {
+    return QDir(root).filePath(relative);
+}
 
 void FakePlatform::writeFile(const QString& relative, const QByteArray& bytes) const {
     const QString p = path(relative);

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(g.text(), QStringLiteral("x"));
         QVERIFY(g.item(2, 2)->textAlignment() & Qt::AlignHCenter);
         QVERIFY(!(g.item(0, 1)->flags() & Qt::ItemIsSelectable)); // heading row
-        g.setRows(10); // growing keeps the text
+        g.setRows(10);                                            // growing keeps the text
         QCOMPARE(g.textAt(2, 2), QStringLiteral("x"));
         g.setTextAt(99, 0, QStringLiteral("ignored")); // out of range: nothing happens
         QCOMPARE(g.rows(), 10);
