@@ -1,0 +1,306 @@
+// The Polaris console: opening, connection, vehicle data, faults, ECU Info, Exit.
+#include "app/windows.h"
+#include "tests/polaris/polaris_support.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+
+using namespace ERRORS32;
+using namespace polaris_test;
+using polaris::Form72;
+using testing::FakePlatform;
+
+namespace {
+QStringList lines(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+} // namespace
+
+class TestPolarisConsole : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        setLanguage(2);
+        TemperatureUnit = 1;
+    }
+    void cleanup() {
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void opensNotConnected() {
+        FakePlatform fake;
+        TodayDate.clear();
+        Form72* f = openConsole();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Polaris Atv"));
+        QCOMPARE(f->size(), QSize(ui::px(10875), ui::px(6600)));
+        QCOMPARE(TodayDate, QStringLiteral("05-12-26"));
+        QCOMPARE(f->faultsStored, short(1));
+
+        // Design names and a sample of the design geometry.
+        const QStringList names = {
+            "Frame3",    "Frame2",    "List1",     "Frame1",    "Frame14",   "Label51",
+            "Frame7",    "Label7",    "Command15", "Frame13",   "Command11", "Frame6",
+            "Frame12",   "Frame9",    "Label6",    "Label13",   "Label16",   "Label18",
+            "Label19",   "Command6",  "Label27",   "Label41",   "Label45",   "Shape1",
+            "Command10", "Line1",     "Label8",    "Command13", "Command12", "Label28(13)",
+            "Label9(0)", "Label5(7)", "Label12",   "Label53",   "Label42",   "Label50"};
+        for (const QString& n : names)
+            QVERIFY2(f->findChild<QWidget*>(n), qPrintable(n));
+        QCOMPARE(f->Frame14->geometry(), ui::rectTw(2280, 3600, 6255, 855));
+        QCOMPARE(f->Frame6->geometry(), ui::rectTw(1440, 1800, 7935, 4095));
+        QCOMPARE(f->Command30->geometry(), ui::rectTw(2160, 840, 1455, 375));
+        QCOMPARE(f->Command4->geometry(), ui::rectTw(8400, 360, 1815, 300));
+        QCOMPARE(f->Label28[9]->geometry(), ui::rectTw(4080, 360 + 360 * 2, 255, 255));
+        QCOMPARE(f->Label5[6]->geometry(), ui::rectTw(2880, 360 + 360 * 6, 975, 255));
+
+        // Only Connect and the bottom bar work; Exit has the focus; panels hidden.
+        for (QPushButton* b :
+             {f->Command31, f->Command30, f->Command1, f->Command24, f->Command20, f->Command9})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        for (QPushButton* b : {f->Command29, f->Command2, f->Command19, f->Command3, f->Command4})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        for (QWidget* w : {static_cast<QWidget*>(f->Frame14), static_cast<QWidget*>(f->Frame7),
+                           static_cast<QWidget*>(f->Frame13), static_cast<QWidget*>(f->Frame6),
+                           static_cast<QWidget*>(f->Frame12), static_cast<QWidget*>(f->Frame9)})
+            QVERIFY2(!w->isVisibleTo(f), qPrintable(w->objectName()));
+        QVERIFY(f->Label48->text().isEmpty() && f->List1->count() == 0);
+
+        // The menu entry opens the single instance.
+        QCOMPARE(shell::WindowRegistry::instance().load(QStringLiteral("Form72")), f);
+    }
+
+    void captionsByLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("command24");
+        QTest::addColumn<QString>("exit");
+        QTest::addColumn<QString>("liveData");
+        QTest::newRow("Spanish") << 1 << "Servicio"
+                                 << "Salir"
+                                 << "Parámetros";
+        QTest::newRow("English") << 2 << "TPS Initialization"
+                                 << "Exit"
+                                 << "Live Data";
+        QTest::newRow("Portuguese") << 6 << "TPS Initialization"
+                                    << "Salir"
+                                    << "Parámetros";
+    }
+    void captionsByLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, command24);
+        QFETCH(QString, exit);
+        QFETCH(QString, liveData);
+        FakePlatform fake;
+        setLanguage(language);
+        Form72* f = openConsole();
+        QCOMPARE(f->Command24->text(), command24);
+        for (QPushButton* b :
+             {f->Command3, f->Command11, f->Command15, f->Command10, f->Command6, f->Command12})
+            QCOMPARE(b->text(), exit);
+        QCOMPARE(f->Command31->text(), liveData);
+        QCOMPARE(f->Frame6->title(), liveData);
+        QCOMPARE(f->Command29->text(), CatConnectWithEcm);
+        QCOMPARE(f->Command13->text(), CatConnectWithEcm);
+        QCOMPARE(f->Frame2->title(), CatVehicleData);
+        QCOMPARE(f->Command19->text(), CatHelp);
+        QCOMPARE(f->Label9[0]->text(), CatBatteryVolt);
+        QCOMPARE(f->Label9[6]->text(), CatSparkAngle);
+        QCOMPARE(f->Label9[7]->text(), QStringLiteral("R.P.M."));
+        // Fixed captions stay as designed.
+        QCOMPARE(f->Command9->text(), QStringLiteral("Base Timing Mode"));
+        QCOMPARE(f->Command20->text(), QStringLiteral("ECU Info"));
+        QCOMPARE(f->Label42->text(), QStringLiteral("Vehicle Model:"));
+
+        // Captions keep the language of the load; a later change shows after reopening.
+        setLanguage(language == 1 ? 2 : 1);
+        QCOMPARE(f->Command24->text(), command24);
+    }
+
+    void connectAnimatesAndFillsVehicleData() {
+        FakePlatform fake;
+        Form72* f = openConsole();
+        QString barAtEnd, barAtStart;
+        bool busyDuring = false;
+        bool buttonsDuring = true;
+        fake.onYield = [&](long long n) {
+            if (n == 1) {
+                barAtStart = f->Label51->text();
+                busyDuring = fake.busy && f->Frame14->isVisible();
+                buttonsDuring = f->Command29->isEnabled() && f->Command3->isEnabled();
+            }
+            if (n == kConnectYields) barAtEnd = f->Label51->text();
+        };
+        f->Command29->click();
+        QCOMPARE(fake.yields, kConnectYields);
+        QCOMPARE(barAtStart, QStringLiteral(" I"));
+        QCOMPARE(barAtEnd, QStringLiteral(" ") + QString(50, QLatin1Char('I')));
+        QCOMPARE(f->Frame14->title(), CatInitComm);
+        QVERIFY(busyDuring && buttonsDuring);
+        QVERIFY(!fake.busy);
+        QVERIFY(!f->Frame14->isVisible());
+        QVERIFY(f->Label51->text().isEmpty());
+        QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
+        QCOMPARE(f->Label49->text(), QStringLiteral("B3TA0005"));
+        QCOMPARE(f->Label50->text(), QStringLiteral("MSE1.1"));
+        QVERIFY(allEnabled(consoleButtons(f), true));
+
+        // Connecting again gives the same result, starting from a fresh bar.
+        fake.yields = 0;
+        barAtStart.clear();
+        f->Command29->click();
+        QCOMPARE(barAtStart, QStringLiteral(" I"));
+        QCOMPARE(barAtEnd, QStringLiteral(" ") + QString(50, QLatin1Char('I')));
+        QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
+    }
+
+    void diagnosticEraseDiagnostic() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command30->click();
+        QCOMPARE(fake.yields, 0LL); // no animation
+        QCOMPARE(lines(f->List1),
+                 QStringList({"Faults detected: 1", " ", "Fault Code: P0122 Active",
+                              "Throttle Position Sensor Circuit - Voltage Low",
+                              "Open circuit or short to ground",
+                              "Cause: damaged wiring, a faulty Throttle Position Sensor or Faulty "
+                              "ECU/Connections."}));
+        QVERIFY(!f->Frame7->isVisible());
+
+        f->Command1->click();
+        QCOMPARE(fake.yields, kEraseYields);
+        QCOMPARE(f->faultsStored, short(0));
+        QCOMPARE(f->List1->count(), 0);
+        QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible());
+        QCOMPARE(f->Label7->text(), QStringLiteral("All faults in memory are erased"));
+        QCOMPARE(QApplication::focusWidget(), f->Command15);
+        QVERIFY(!fake.busy);
+        f->Command15->click();
+        QVERIFY(!f->Frame7->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+
+        // A message read in the language of the moment.
+        setLanguage(1);
+        f->Command30->click();
+        QCOMPARE(f->List1->count(), 0);
+        QVERIFY(f->Frame7->isVisible());
+        QCOMPARE(f->Label7->text(), QStringLiteral("No se detectan fallos en el sistema"));
+        QCOMPARE(QApplication::focusWidget(), f->Command15);
+
+        // Connecting again does not bring the fault back; reopening the console does.
+        f->Command15->click();
+        f->Command29->click();
+        f->Command30->click();
+        QCOMPARE(f->List1->count(), 0);
+        f->Command3->click();
+        testing::flushDeletes();
+        f = openConnected(fake);
+        f->Command30->click();
+        QCOMPARE(lines(f->List1),
+                 QStringList({"Fallos detectados: 1", " ", "Código Fallo: P0122 Active",
+                              "Circuito de posición de la mariposa - Voltaje demasiado bajo",
+                              "Circuito cortado o en corto a masa",
+                              "Causa: Cableado, sensor de mariposa dañado o pines de salida de la "
+                              "ECU."}));
+    }
+
+    void ecuInfoPanel() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command20->click();
+        QVERIFY(f->Frame13->isVisible());
+        QCOMPARE(f->Frame13->title(), QStringLiteral("ECU Info"));
+        QVERIFY(allEnabled(consoleButtons(f), false));
+        QCOMPARE(QApplication::focusWidget(), f->Command11);
+        const QStringList values = {"MSE11",    "F00HM00015", "3021889",
+                                    "413A5690", "MSE1.1",     "B3TA0005"};
+        const QList<QLabel*> labels = {f->Label12, f->Label34, f->Label46,
+                                       f->Label47, f->Label52, f->Label53};
+        for (int i = 0; i < labels.size(); ++i)
+            QCOMPARE(labels[i]->text(), values[i]);
+        f->Command11->click();
+        QVERIFY(!f->Frame13->isVisible());
+        QVERIFY(allEnabled(consoleButtons(f), true));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
+
+    void exitByClickAndByEscapeOnlyWithFocus() {
+        FakePlatform fake;
+        QPointer<Form72> f = openConsole();
+        f->Command29->setFocus();
+        QTest::keyClick(f->Command29, Qt::Key_Escape);
+        QVERIFY(f && f->isVisible());
+        f->Command3->setFocus();
+        QTest::keyClick(f->Command3, Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(!f);
+
+        f = openConsole();
+        f->Command3->click();
+        testing::flushDeletes();
+        QVERIFY(!f);
+        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form72")));
+    }
+
+    void throttleBodyButtonOnlyAnnouncesTheDemo() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command24->click();
+        QCOMPARE(fake.messages, QStringList({"Demostration Software"}));
+        // Save, Help and Reports do nothing.
+        for (QPushButton* b : {f->Command2, f->Command19, f->Command4})
+            b->click();
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY(!f->Frame7->isVisible() && !f->Frame13->isVisible() && !f->Frame6->isVisible());
+    }
+
+    // Buttons stay clickable while Connect yields: what they start runs to its end.
+    void clicksDuringTheConnectAnimation() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        // Erase Faults inside Connect: the fault is erased and the message shown.
+        fake.onYield = [&](long long n) {
+            if (n == 100) f->Command1->click();
+        };
+        f->Command29->click();
+        QCOMPARE(f->faultsStored, short(0));
+        QVERIFY(f->Frame7->isVisible());
+        QVERIFY(!f->Frame14->isVisible() && !fake.busy);
+        QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
+
+        // Connect inside Connect: the inner one finishes, the outer one gives way.
+        fake.yields = 0;
+        int connects = 0;
+        fake.onYield = [&](long long n) {
+            if (n == 100 && connects++ == 0) f->Command29->click();
+        };
+        f->Command29->click();
+        QCOMPARE(fake.yields, 100 + kConnectYields);
+        QVERIFY(!f->Frame14->isVisible() && f->Label51->text().isEmpty());
+        QVERIFY(allEnabled(consoleButtons(f), true));
+    }
+
+    void closingDuringAnAnimationEndsIt() {
+        FakePlatform fake;
+        QPointer<Form72> f = openConnected(fake);
+        fake.processEventsOnYield = true;
+        fake.onYield = [&](long long n) {
+            if (n == 50 && f) f->close();
+        };
+        f->Command1->click();
+        QCOMPARE(fake.yields, 50LL);
+        testing::flushDeletes();
+        QVERIFY(!f);
+    }
+};
+
+QTEST_MAIN(TestPolarisConsole)
+#include "test_polaris_console.moc"

@@ -1,0 +1,370 @@
+// The Polaris console's Live Data panel, its help popup, Base Timing Mode, and closing the
+// console while a reading runs.
+#include "app/windows.h"
+#include "tests/polaris/polaris_support.h"
+#include "ui/twips.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace ERRORS32;
+using namespace polaris_test;
+using polaris::Form72;
+using testing::FakePlatform;
+
+namespace {
+constexpr long long kPass = Form72::kYieldsPerReading;
+
+// First yield of reading pass p (1-based).
+constexpr long long passStart(long long p) {
+    return 1 + kPass * (p - 1);
+}
+
+const char* const kValues[14] = {"12.3", "81",      "1.1",     "1.3", "0.449", "False", "7",
+                                 "225",  "0.00 ms", "6.40 ms", "0",   "0%",    "False", "0%"};
+
+Form72* openLiveData(FakePlatform& fake) {
+    Form72* f = openConnected(fake);
+    f->Command31->click();
+    return f;
+}
+
+void clickLabel(QLabel* l) {
+    QTest::mouseClick(l, Qt::LeftButton);
+}
+} // namespace
+
+class TestPolarisLiveData : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        setLanguage(2);
+        TemperatureUnit = 1;
+    }
+    void cleanup() {
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void exitWithoutReadingClosesAtOnce() {
+        FakePlatform fake;
+        Form72* f = openLiveData(fake);
+        QVERIFY(f->Frame6->isVisible());
+        QCOMPARE(f->liveDataState, short(2));
+        QVERIFY(allEnabled(consoleButtons(f), false));
+        QCOMPARE(QApplication::focusWidget(), f->Command12);
+        f->Command12->click();
+        QVERIFY(!f->Frame6->isVisible());
+        QCOMPARE(f->liveDataState, short(0));
+        QVERIFY(allEnabled(consoleButtons(f), true));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
+
+    void readStopThenClose() {
+        FakePlatform fake;
+        Form72* f = openLiveData(fake);
+        QString stopCaption;
+        bool connectDisabled = false;
+        short stateDuring = -1;
+        fake.onYield = [&](long long n) {
+            if (n == passStart(2) + 10) {
+                stopCaption = f->Command12->text();
+                connectDisabled = !f->Command13->isEnabled();
+                stateDuring = f->liveDataState;
+                f->Command12->click(); // Stop
+            }
+        };
+        f->Command13->click();
+        // The stop is seen after the yields of the pass in which it was asked for.
+        QCOMPARE(fake.yields, 2 * kPass);
+        QVERIFY(!f->isReading());
+        QCOMPARE(stopCaption, QStringLiteral("Stop"));
+        QVERIFY(connectDisabled);
+        QCOMPARE(stateDuring, short(0));
+        QCOMPARE(f->liveDataState, short(5));
+        QVERIFY(f->Frame6->isVisible());
+        QVERIFY(f->Command13->isEnabled());
+        QCOMPARE(f->Command12->text(), QStringLiteral("Exit"));
+        QCOMPARE(f->Label8->text(), QStringLiteral("IIIIIIII"));
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(f->Label5[i]->text(), QString::fromUtf8(kValues[i]));
+        QVERIFY(allEnabled(consoleButtons(f), false));
+
+        // The second click closes the panel and empties it.
+        f->Command12->click();
+        QVERIFY(!f->Frame6->isVisible());
+        QCOMPARE(f->liveDataState, short(0));
+        QVERIFY(f->Label8->text().isEmpty());
+        for (QLabel* l : std::as_const(f->Label5))
+            QVERIFY(l->text().isEmpty());
+        QVERIFY(allEnabled(consoleButtons(f), true));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+
+        // Reading again after a stop starts from an empty bar.
+        f->Command31->click();
+        fake.yields = 0;
+        fake.onYield = [&](long long n) {
+            if (n == 5) f->Command12->click();
+        };
+        f->Command13->click();
+        QCOMPARE(f->Label8->text(), QStringLiteral("IIII"));
+        QCOMPARE(fake.yields, kPass);
+    }
+
+    void barIsEmptiedAfterTwentyEightPasses() {
+        FakePlatform fake;
+        Form72* f = openLiveData(fake);
+        QList<int> lengths;
+        fake.onYield = [&](long long n) {
+            if ((n - 1) % kPass == 0) lengths << int(f->Label8->text().size());
+            if (n == passStart(30)) f->Command12->click();
+        };
+        f->Command13->click();
+        QCOMPARE(lengths.size(), 30);
+        QCOMPARE(lengths[0], 4);
+        QCOMPARE(lengths[26], 108);
+        QCOMPARE(lengths[27], 112);
+        QCOMPARE(lengths[28], 4);
+        QCOMPARE(lengths[29], 8);
+    }
+
+    // Stop and then Exit within the same wait: the reading must end with the panel, not
+    // run on behind it.
+    void closingThePanelEndsTheReading() {
+        FakePlatform fake;
+        Form72* f = openLiveData(fake);
+        fake.onYield = [&](long long n) {
+            if (n == 10) f->Command12->click(); // Stop
+            if (n == 20) f->Command12->click(); // Exit
+            if (n > 10 * kPass) f->close();     // safety net: the loop went on
+        };
+        f->Command13->click();
+        QCOMPARE(fake.yields, 20LL);
+        QVERIFY(!f->isUnloaded());
+        QVERIFY(!f->isReading());
+        QVERIFY(!f->Frame6->isVisible());
+        // Nothing was written after the panel closed.
+        for (QLabel* l : std::as_const(f->Label5))
+            QVERIFY(l->text().isEmpty());
+        QVERIFY(f->Label8->text().isEmpty());
+        QVERIFY(allEnabled(consoleButtons(f), true));
+    }
+
+    void closingTheConsoleWhileReading_data() {
+        QTest::addColumn<bool>("byRegistry");
+        QTest::newRow("title-bar close") << false;
+        QTest::newRow("unload") << true;
+    }
+    void closingTheConsoleWhileReading() {
+        QFETCH(bool, byRegistry);
+        FakePlatform fake;
+        QPointer<Form72> f = openLiveData(fake);
+        fake.processEventsOnYield = true;
+        long long closedAt = 0;
+        fake.onYield = [&](long long n) {
+            if (n == passStart(3) + 7 && !closedAt) {
+                closedAt = n;
+                if (byRegistry)
+                    shell::WindowRegistry::instance().unload(QStringLiteral("Form72"));
+                else
+                    f->close();
+            }
+        };
+        f->Command13->click();
+        QCOMPARE(fake.yields, closedAt);
+        testing::flushDeletes();
+        QVERIFY(!f);
+        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form72")));
+        // A new console starts unconnected with the fault stored.
+        Form72* g = openConsole();
+        QVERIFY(!g->Command31->isEnabled());
+        QCOMPARE(g->faultsStored, short(1));
+    }
+
+    // When the console is the last window, closing it during a reading ends the program.
+    void lastWindowClosedDuringReadingEndsTheEventLoop() {
+        FakePlatform fake;
+        QPointer<Form72> f = openLiveData(fake);
+        fake.processEventsOnYield = true;
+        fake.onYield = [&](long long n) {
+            if (n == passStart(2) + 3 && f) f->close();
+        };
+        bool timedOut = false;
+        QTimer::singleShot(0, f.data(), [&] { f->Command13->click(); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [&] {
+            timedOut = true;
+            QApplication::exit(1);
+        });
+        guard.start(20000);
+        const int rc = QApplication::exec();
+        QVERIFY(!timedOut);
+        QCOMPARE(rc, 0);
+        testing::flushDeletes();
+        QVERIFY(!f);
+    }
+
+    void helpPopupPlacementCaptionAndLimits() {
+        FakePlatform fake;
+        Form72* f = openLiveData(fake);
+        clickLabel(f->Label28[3]);
+        QVERIFY(f->Frame9->isVisible());
+        QCOMPARE(f->Frame9->geometry(), ui::rectTw(3960, 240, 3855, 2655));
+        QCOMPARE(f->Frame9->title(), QStringLiteral("TPS High Resolution DK1"));
+        QCOMPARE(f->Label18->text(), QStringLiteral("25.0"));
+        QCOMPARE(f->Label19->text(), QStringLiteral("0.0"));
+        QCOMPARE(f->helpParameterIndex, short(3));
+        QCOMPARE(QApplication::focusWidget(), f->Command6);
+
+        clickLabel(f->Label28[7]);
+        QCOMPARE(f->Frame9->geometry(), ui::rectTw(120, 240, 3855, 2655));
+        QCOMPARE(f->Frame9->title(), QStringLiteral("R.P.M."));
+        QCOMPARE(f->Label18->text(), QStringLiteral("5000"));
+        QCOMPARE(f->Label19->text(), QStringLiteral("0"));
+        QCOMPARE(f->Label6->text(),
+                 QStringLiteral("Engine Speed indicates how fast the engine is running in "
+                                "Revolutions Per Minute.\r Engine Speed has many diagnostic uses, "
+                                "but is not an indicator of any specific problems."));
+
+        clickLabel(f->Label28[11]);
+        const QString longTerm = f->Label6->text();
+        QCOMPARE(f->Label18->text(), QStringLiteral("30"));
+        clickLabel(f->Label28[13]);
+        QCOMPARE(f->Label6->text(), longTerm);
+        QCOMPARE(longTerm.count(QLatin1Char('\r')), 2);
+        QCOMPARE(f->Label19->text(), QStringLiteral("-25"));
+
+        f->Command6->click();
+        QVERIFY(!f->Frame9->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command12);
+
+        // The popup works during a reading; a new reading hides it and clears the limits.
+        clickLabel(f->Label28[0]);
+        bool openedDuringReading = false;
+        fake.onYield = [&](long long n) {
+            if (n == 3) {
+                clickLabel(f->Label28[1]);
+                openedDuringReading = f->Frame9->isVisible() && f->Label18->text() == "150.0";
+            }
+            if (n == 6) f->Command12->click();
+        };
+        QVERIFY(f->Frame9->isVisible());
+        f->Command13->click();
+        QVERIFY(openedDuringReading);
+        QVERIFY(!f->Frame9->isVisible()); // Stop hides it
+        QVERIFY(f->Label18->text().isEmpty() && f->Label19->text().isEmpty());
+    }
+
+    void helpTextsFollowSpanishOrEnglish() {
+        FakePlatform fake;
+        setLanguage(1);
+        Form72* f = openLiveData(fake);
+        clickLabel(f->Label28[0]);
+        QCOMPARE(f->Frame9->title(), QStringLiteral("Volt. Batería"));
+        QCOMPARE(f->Label6->text(),
+                 QStringLiteral("Este voltaje puede variar dependiendo de si la bomba de "
+                                "combustible está funcionando o no.\r Menos de 12 Voltios con "
+                                "motor parado indica batería descargada o defectuosa."));
+        clickLabel(f->Label28[2]);
+        QCOMPARE(f->Label6->text().split(QLatin1Char('\r')).at(1),
+                 QStringLiteral("  TPS Low Resolution es una medida no exacta del ángulo entre 0 "
+                                "y 90 grados."));
+        clickLabel(f->Label28[7]);
+        QCOMPARE(f->Frame9->title(), QStringLiteral("R.P.M."));
+
+        // The help text follows the language of the moment, the names that of the load.
+        LanguageIndex = 4;
+        clickLabel(f->Label28[1]);
+        QCOMPARE(f->Frame9->title(), QStringLiteral("Temper. Motor"));
+        QCOMPARE(f->Label6->text(),
+                 QStringLiteral("Sensor is mounted in the Engine Block, or Head and measures "
+                                "either Oil Temperature, (Air Cooled Engines), or Coolant "
+                                "Temperature, (Liquid Cooled Engines)."));
+        clickLabel(f->Label28[10]);
+        const QStringList parts = f->Label6->text().split(QLatin1Char('\r'));
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[2], QStringLiteral(" Under normal operation, the value should be Zero."));
+    }
+
+    void temperatureByUnit_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QString>("minimum");
+        QTest::newRow("Celsius") << 1 << "81"
+                                 << "150.0"
+                                 << "-30.0";
+        QTest::newRow("Fahrenheit") << 2 << "204.9"
+                                    << "302.0"
+                                    << "-86.0";
+        QTest::newRow("other") << 3 << ""
+                               << ""
+                               << "";
+    }
+    void temperatureByUnit() {
+        QFETCH(int, unit);
+        QFETCH(QString, value);
+        QFETCH(QString, maximum);
+        QFETCH(QString, minimum);
+        FakePlatform fake;
+        TemperatureUnit = static_cast<short>(unit);
+        Form72* f = openLiveData(fake);
+        QCOMPARE(f->parameterMaximum[1], maximum);
+        QCOMPARE(f->parameterMinimum[1], minimum);
+        QCOMPARE(f->Label9[1]->text(), QStringLiteral("Engine Temper."));
+        fake.onYield = [&](long long n) {
+            if (n == 1) f->Command12->click();
+        };
+        f->Command13->click();
+        QCOMPARE(f->Label5[1]->text(), value);
+        QCOMPARE(f->Label5[0]->text(), QStringLiteral("12.3"));
+        clickLabel(f->Label28[1]);
+        QCOMPARE(f->Label18->text(), maximum);
+        QCOMPARE(f->Label19->text(), minimum);
+
+        // The value follows the unit at every pass; the limits only at the next opening.
+        TemperatureUnit = unit == 2 ? 1 : 2;
+        fake.yields = 0;
+        f->Command13->click();
+        QCOMPARE(f->Label5[1]->text(), QString::fromLatin1(unit == 2 ? "81" : "204.9"));
+        clickLabel(f->Label28[1]);
+        QCOMPARE(f->Label18->text(), maximum);
+    }
+
+    void baseTimingMode() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command9->click();
+        QVERIFY(f->Frame12->isVisible());
+        QCOMPARE(f->Frame12->title(), QStringLiteral("Base Timing Mode"));
+        QCOMPARE(f->Label41->text(), QStringLiteral("15"));
+        QCOMPARE(f->Label45->text(), QStringLiteral("Deg BTDC"));
+        QCOMPARE(f->Shape1->palette().color(QPalette::Window), QColor(192, 0, 0));
+        QCOMPARE(f->Label27->text(),
+                 QStringLiteral("The ECU is now set in Base Timing Mode.\r\rIgnition timing may "
+                                "now be checked with a timing light and should match the Base "
+                                "Timing Value displayed below."));
+        QVERIFY(allEnabled(consoleButtons(f), false));
+        QCOMPARE(QApplication::focusWidget(), f->Command10);
+        f->Command10->click();
+        QVERIFY(!f->Frame12->isVisible());
+        QVERIFY(allEnabled(consoleButtons(f), true));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+
+        LanguageIndex = 1;
+        f->Command9->click();
+        QCOMPARE(f->Label27->text(),
+                 QStringLiteral("ECU activada en modo Base Timing.\r\rEl tiempo de ignición puede "
+                                "chequearse ahora con un testigo de tiempos y debe coincidir con "
+                                "el valor mostrado."));
+    }
+};
+
+QTEST_MAIN(TestPolarisLiveData)
+#include "test_polaris_live_data.moc"
