@@ -5,37 +5,114 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
-#include <cstdio>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+// The data files the windows read, below the root folder.
+const char* const kDataFiles[] = {
+    "orvanedemo/terrasond/db1.mdb",  "orvanedemo/terrasond/Y1.mdb",  "nivasond/Y1.mdb",
+    "orvanedemo/terrasond/ok.jpg",   "orvanedemo/terrasond/s4.jpg",  "orvanedemo/terrasond/y1.jpg",
+    "orvanedemo/terrasond/y2.jpg",   "orvanedemo/terrasond/y3.jpg",  "orvanedemo/terrasond/y4.jpg",
+    "orvanedemo/terrasond/land.jpg", "orvanedemo/terrasond/yy1.jpg", "orvanedemo/terrasond/yh1.bmp",
+    "orvanedemo/terrasond/yh2.bmp",  "orvanedemo/terrasond/Ya1.jpg", "orvanedemo/terrasond/Ya2.jpg",
+};
+
+// Prints where each data file comes from: the user's folder, the bundled demo data, or
+// nowhere. Returns the number of files found nowhere.
+int reportDataFiles(QTextStream& out) {
+    int missing = 0;
+    out << "Root folder: " << ui::platform().rootFolder() << "\n";
+    for (const char* f : kDataFiles) {
+        const QString rel = QString::fromLatin1(f);
+        const QString bundled = QStringLiteral(":/bundled/") + rel;
+        QString source;
+        if (QFileInfo::exists(ui::rootPath(rel)))
+            source = QStringLiteral("user");
+        else if (QFileInfo::exists(bundled) || QFileInfo::exists(bundled + QStringLiteral(".sql")))
+            source = QStringLiteral("bundled");
+        else {
+            source = QStringLiteral("MISSING");
+            ++missing;
+        }
+        out << "  " << rel << ": " << source << "\n";
+    }
+    return missing;
+}
+
+// Reads the command line. --help and --version answer here, before any window system
+// is needed.
+struct Options {
+    QString root;
+    bool check = false;
+};
+
+Options parseCommandLine(int argc, char* argv[]) {
+    QCoreApplication pre(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("terrasond"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TERRASOND_VERSION));
+    const QString defaultRoot = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Terrasond - demonstration of a powersports diagnostic scanner.\n\n"
+                       "The root folder holds the settings files (port.DAT, porttype.DAT,\n"
+                       "languaje.DAT, sett.DAT) and the data folders orvanedemo/terrasond/ and\n"
+                       "nivasond/. Databases and pictures placed there take precedence over the\n"
+                       "demo data bundled with the program.\n"
+                       "Default root folder: %1")
+            .arg(defaultRoot));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption rootOption(QStringLiteral("root"),
+                                  QStringLiteral("Use DIR as the root folder."),
+                                  QStringLiteral("DIR"));
+    QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QStringLiteral("Start, report the root folder and where each data file comes from, and "
+                       "exit (non-zero when a data file is found nowhere)."));
+    parser.addOption(rootOption);
+    parser.addOption(checkOption);
+    parser.process(pre);
+
+    Options o;
+    o.root = parser.isSet(rootOption) ? parser.value(rootOption) : defaultRoot;
+    o.root = QDir(o.root).absolutePath();
+    o.check = parser.isSet(checkOption);
+    return o;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    const Options options = parseCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("terrasond"));
     QApplication::setApplicationDisplayName(QStringLiteral("Terrasond"));
     QApplication::setApplicationVersion(QStringLiteral(TERRASOND_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.terrasond.Terrasond"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/terrasond-256.png")));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Terrasond - demonstration of a powersports diagnostic scanner.\n"
-                       "Settings files and the data folder live below the root folder."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption rootOption(
-        QStringLiteral("root"),
-        QStringLiteral("Use DIR as the root folder (default: %1).")
-            .arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
-        QStringLiteral("DIR"));
-    parser.addOption(rootOption);
-    parser.process(app);
-
-    QString root = parser.value(rootOption);
-    if (root.isEmpty()) root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    ui::QtPlatform platform(QDir(root).absolutePath());
+    ui::QtPlatform platform(options.root);
     ui::setPlatform(&platform);
 
     app::registerWindows();
     shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
+    if (options.check) {
+        QTimer::singleShot(0, &app, [] {
+            QTextStream out(stdout);
+            const int missing = reportDataFiles(out);
+            out.flush();
+            QCoreApplication::exit(missing == 0 ? 0 : 2);
+        });
+    }
     const int rc = QApplication::exec();
+    shell::WindowRegistry::instance().unloadAll();
     ui::setPlatform(nullptr);
     return rc;
 }

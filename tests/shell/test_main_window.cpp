@@ -89,7 +89,7 @@ private Q_SLOTS:
         FakePlatform fake;
         Form3* f = loadMain();
         f->confi1->trigger();
-        QTest::mouseClick(f->Option2[2], Qt::LeftButton);
+        f->Option2[2]->click();
         QCOMPARE(LanguageIndex, short(2));
         QCOMPARE(fake.readFile("languaje.DAT"), bytes({1, 0, '2'}));
         QCOMPARE(f->Frame1->title(), QStringLiteral("Settings"));
@@ -97,9 +97,9 @@ private Q_SLOTS:
         QCOMPARE(f->Command1->text(), QStringLiteral("Exit"));
         QCOMPARE(f->Label14->text(), CatTrademarkNote);
 
-        QTest::mouseClick(f->Option1[5], Qt::LeftButton);
+        f->Option1[5]->click();
         QCOMPARE(fake.readFile("port.DAT"), bytes({1, 0, '4'}));
-        QTest::mouseClick(f->Option4[2], Qt::LeftButton);
+        f->Option4[2]->click();
         QCOMPARE(fake.readFile("sett.DAT"), bytes({1, 0, '2', 0}));
         QTest::mouseClick(f->Command1, Qt::LeftButton);
         QVERIFY(!f->Frame1->isVisible());
@@ -120,9 +120,9 @@ private Q_SLOTS:
         QVERIFY(f->Option2[2]->isChecked());
 
         // Spanish to Italian and back: the catalog is the Spanish one again.
-        QTest::mouseClick(f->Option2[4], Qt::LeftButton);
+        f->Option2[4]->click();
         QCOMPARE(CatExit, QStringLiteral("Esci"));
-        QTest::mouseClick(f->Option2[1], Qt::LeftButton);
+        f->Option2[1]->click();
         QCOMPARE(CatExit, QStringLiteral("Salir"));
         QCOMPARE(f->Command1->text(), QStringLiteral("Salir"));
     }
