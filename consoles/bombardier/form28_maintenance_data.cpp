@@ -1,0 +1,1 @@
+// Fixed texts of the Bombardier console's maintenance functions.
