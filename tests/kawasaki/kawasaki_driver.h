@@ -1,0 +1,73 @@
+#pragma once
+
+// Opening the Kawasaki console and acting on it the way a user does.
+#include "app/windows.h"
+#include "consoles/kawasaki/form71.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+
+namespace kawasaki_test {
+
+using kawasaki::Form71;
+
+inline void setLanguage(int language) {
+    ERRORS32::LanguageIndex = static_cast<short>(language);
+    shell::FillLanguageCatalog();
+}
+
+inline Form71* openConsole() {
+    auto* f = qobject_cast<Form71*>(shell::WindowRegistry::instance().load("Form71"));
+    if (f) {
+        f->activateWindow();
+        QApplication::setActiveWindow(f);
+    }
+    return f;
+}
+
+// Clicks a button only when a user could: visible and enabled.
+inline bool click(QPushButton* b) {
+    if (!b->isVisible() || !b->isEnabled()) return false;
+    b->click();
+    return true;
+}
+
+inline QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+inline QStringList enabledButtons(const Form71* f) {
+    QStringList out;
+    for (auto* b : {f->Command29, f->Command31, f->Command30, f->Command11, f->Command20,
+                    f->Command24, f->Command1, f->Command2, f->Command3, f->Command4})
+        if (b->isEnabled()) out << b->objectName();
+    return out;
+}
+
+// The buttons a connected console offers, in the order enabledButtons() lists them.
+inline const QStringList kConnected = {"Command29", "Command31", "Command30", "Command11",
+                                       "Command20", "Command1",  "Command3"};
+inline const QStringList kAllButBlank = {"Command29", "Command31", "Command30",
+                                         "Command11", "Command20", "Command1",
+                                         "Command2",  "Command3",  "Command4"};
+
+// Runs `action` once, from inside the yield with the given running count.
+inline void atYield(testing::FakePlatform& fake, long long when, std::function<void()> action) {
+    fake.onYield = [when, action = std::move(action), done = false](long long n) mutable {
+        if (done || n < when) return;
+        done = true;
+        action();
+    };
+}
+
+} // namespace kawasaki_test
