@@ -1,0 +1,200 @@
+#include "reference/form6.h"
+
+#include "shell/errors32.h"
+#include "ui/events.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <functional>
+
+namespace reference {
+
+using namespace ERRORS32;
+
+namespace {
+
+constexpr int kClientWidth = 10995;
+constexpr int kClientHeight = 7000;
+constexpr const char* kPictureProperty = "pictureFile";
+constexpr const char* kDataFolder = "orvanedemo/terrasond/";
+
+// Window title for Spanish, English, French and Italian; the others keep the design title.
+const char* const kTitles[] = {"Conectores", "Sockets", "Sockets", "Conettori"};
+
+// Runs `handler` when the control is clicked (left button pressed and released over it).
+class ClickHook : public QObject {
+public:
+    ClickHook(QWidget* control, std::function<void()> handler)
+        : QObject(control), m_control(control), m_handler(std::move(handler)) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::MouseButtonRelease) return false;
+        auto* me = static_cast<QMouseEvent*>(e);
+        if (me->button() == Qt::LeftButton && m_control->rect().contains(me->position().toPoint()))
+            m_handler();
+        return false;
+    }
+
+private:
+    QWidget* m_control;
+    std::function<void()> m_handler;
+};
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+QLabel* image(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+} // namespace
+
+Form6::Form6(QWidget* parent) : ui::Form(parent) {
+    setWindowTitle(QStringLiteral("Sockets"));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    ui::place(Frame1, 120, 60, 9000, 6820);
+    // The small pictures lie under the large one, which covers the whole picture area.
+    Image2 = image(Frame1, "Image2");
+    Image3 = image(Frame1, "Image3");
+    Image4 = image(Frame1, "Image4");
+    Image5 = image(Frame1, "Image5");
+    Image1 = image(Frame1, "Image1");
+    ui::place(Image2, 120, 300, 4320, 3140);
+    ui::place(Image3, 4560, 300, 4320, 3140);
+    ui::place(Image4, 120, 3560, 4320, 3140);
+    ui::place(Image5, 4560, 3560, 4320, 3140);
+    ui::place(Image1, 120, 300, 8760, 6400);
+    // Opaque, so that it hides the small pictures even while it shows nothing.
+    Image1->setAutoFillBackground(true);
+    Image1->raise();
+
+    Command1 = button(this, "Command1", QStringLiteral("Bombardier"));
+    Command3 = button(this, "Command3", QStringLiteral("Polaris"));
+    Command4 = button(this, "Command4", QStringLiteral("Kawasaki"));
+    Command2 = button(this, "Command2", QStringLiteral("Exit"));
+    ui::place(Command1, 9300, 360, 1575, 480);
+    ui::place(Command3, 9300, 960, 1575, 480);
+    ui::place(Command4, 9300, 1560, 1575, 480);
+    ui::place(Command2, 9300, 6400, 1575, 480);
+
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form6::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
+    ui::onKeyDown(Command2, [this](int key) { return Command2_KeyDown(key); });
+    new ClickHook(Image2, [this] { Image2_Click(); });
+    new ClickHook(Image3, [this] { Image3_Click(); });
+    new ClickHook(Image4, [this] { Image4_Click(); });
+    new ClickHook(Image5, [this] { Image5_Click(); });
+
+    setClientSizeTw(kClientWidth, kClientHeight);
+}
+
+void Form6::onLoad() {
+    ui::moveTw(this, 495, 1200);
+    if (LanguageIndex >= 1 && LanguageIndex <= 4)
+        setWindowTitle(QString::fromUtf8(kTitles[LanguageIndex - 1]));
+    Command2->setText(CatExit);
+    clearPicture(Image1);
+    loadPicture(Image1, QStringLiteral("ok.jpg"));
+    Frame1->setTitle(Command1->text());
+    show();
+    loadPicture(Image2, QStringLiteral("y1.jpg"));
+    loadPicture(Image3, QStringLiteral("y2.jpg"));
+    loadPicture(Image4, QStringLiteral("y3.jpg"));
+    loadPicture(Image5, QStringLiteral("y4.jpg"));
+    Command2->setFocus();
+}
+
+void Form6::Command1_Click() {
+    loadPicture(Image1, QStringLiteral("ok.jpg"));
+    Image1->show();
+    Frame1->setTitle(Command1->text());
+    Command2->setFocus();
+}
+
+void Form6::Command3_Click() {
+    loadPicture(Image1, QStringLiteral("s4.jpg"));
+    Image1->show();
+    Frame1->setTitle(Command3->text());
+    Command2->setFocus();
+}
+
+void Form6::Command4_Click() {
+    Frame1->setTitle(Command4->text());
+    Image1->hide(); // uncovers the four small pictures
+    Command2->setFocus();
+}
+
+void Form6::Command2_Click() {
+    unload();
+}
+
+bool Form6::Command2_KeyDown(int key) {
+    if (key != Qt::Key_Escape) return false;
+    unload();
+    return true;
+}
+
+void Form6::Image2_Click() {
+    enlarge(QStringLiteral("y1.jpg"));
+}
+void Form6::Image3_Click() {
+    enlarge(QStringLiteral("y2.jpg"));
+}
+void Form6::Image4_Click() {
+    enlarge(QStringLiteral("y3.jpg"));
+}
+void Form6::Image5_Click() {
+    enlarge(QStringLiteral("y4.jpg"));
+}
+
+void Form6::enlarge(const QString& file) {
+    loadPicture(Image1, file);
+    Image1->show();
+    Command2->setFocus();
+}
+
+QString Form6::pictureOf(const QLabel* image) {
+    return image->property(kPictureProperty).toString();
+}
+
+bool Form6::loadPicture(QLabel* image, const QString& file) {
+    QImageReader reader(ui::dataFile(QLatin1String(kDataFolder) + file));
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull()) return false;
+    // Fitted to the control without distortion, at the screen's own pixel density.
+    const qreal ratio = image->devicePixelRatioF();
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(image->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    image->setPixmap(pixmap);
+    image->setProperty(kPictureProperty, file);
+    return true;
+}
+
+void Form6::clearPicture(QLabel* image) {
+    image->clear();
+    image->setProperty(kPictureProperty, QString());
+}
+
+} // namespace reference

@@ -1,0 +1,250 @@
+// The connector pictures window: the make buttons, the small pictures, and pictures that
+// are missing or cannot be read.
+#include "app/windows.h"
+#include "reference/form6.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/form3.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ERRORS32;
+using reference::Form6;
+using testing::FakePlatform;
+
+namespace {
+shell::WindowRegistry& registry() {
+    return shell::WindowRegistry::instance();
+}
+
+const QString kData = QStringLiteral("orvanedemo/terrasond/");
+
+Form6* openPictures() {
+    auto* f = static_cast<Form6*>(registry().load(QStringLiteral("Form6")));
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+QString shown(const QLabel* image) {
+    return Form6::pictureOf(image);
+}
+
+// A small JPEG of one colour, as a user's own picture would be.
+QByteArray jpeg(const QColor& colour) {
+    QImage image(80, 60, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+QColor centre(const QLabel* image) {
+    const QImage i = image->pixmap().toImage();
+    return i.pixelColor(i.width() / 2, i.height() / 2);
+}
+
+// The control a click at the middle of `image` reaches.
+QWidget* clickTarget(Form6* f, QLabel* image) {
+    return f->Frame1->childAt(image->geometry().center());
+}
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        LanguageIndex = 2;
+        shell::FillLanguageCatalog();
+    }
+    void cleanup() {
+        registry().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void opensOnTheBombardierSocket() {
+        FakePlatform fake; // an empty data folder: the bundled pictures serve
+        Form6* f = openPictures();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Sockets"));
+        QCOMPARE(f->pos(), QPoint(33, 80));
+        QCOMPARE(f->size(), QSize(733, 467)); // 10995 x 7000 twips
+        QCOMPARE(f->Command2->text(), QStringLiteral("Exit"));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QVERIFY(!f->Image1->pixmap().isNull());
+        const QLabel* small[] = {f->Image2, f->Image3, f->Image4, f->Image5};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(shown(small[i]), QStringLiteral("y%1.jpg").arg(i + 1));
+            QVERIFY(!small[i]->pixmap().isNull());
+        }
+        QCOMPARE(clickTarget(f, f->Image5), f->Image1); // the large picture covers them
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void titleByLanguage() {
+        FakePlatform fake;
+        const char* titles[] = {"Conectores", "Sockets", "Sockets", "Conettori",
+                                "Sockets",    "Sockets", "Sockets", "Sockets"};
+        for (int language = 1; language <= 8; ++language) {
+            LanguageIndex = static_cast<short>(language);
+            shell::FillLanguageCatalog();
+            Form6* f = openPictures();
+            QCOMPARE(f->windowTitle(), QString::fromUtf8(titles[language - 1]));
+            QCOMPARE(f->Command2->text(), shell::catalogText("CatExit", language));
+            f->unload();
+            testing::flushDeletes();
+        }
+    }
+
+    void makeButtonsAndSmallPictures() {
+        FakePlatform fake;
+        Form6* f = openPictures();
+        f->Command3->click();
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
+        QCOMPARE(shown(f->Image1), QStringLiteral("s4.jpg"));
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+
+        f->Command4->click();
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
+        QVERIFY(!f->Image1->isVisible());
+        QVERIFY(f->Image4->isVisible());
+        QCOMPARE(clickTarget(f, f->Image4), f->Image4);
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+
+        QTest::mouseClick(f->Image4, Qt::LeftButton); // the third small picture
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(shown(f->Image1), QStringLiteral("y3.jpg"));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+
+        const QLabel* small[] = {f->Image2, f->Image3, f->Image4, f->Image5};
+        for (int i = 0; i < 4; ++i) {
+            f->Command4->click();
+            QTest::mouseClick(const_cast<QLabel*>(small[i]), Qt::LeftButton);
+            QCOMPARE(shown(f->Image1), QStringLiteral("y%1.jpg").arg(i + 1));
+        }
+        QTest::mouseClick(f->Image2, Qt::RightButton); // only the left button clicks
+        QCOMPARE(shown(f->Image1), QStringLiteral("y4.jpg"));
+
+        f->Command1->click();
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QVERIFY(f->Image1->isVisible());
+    }
+
+    void picturesInTheDataFolderComeFirst() {
+        FakePlatform fake;
+        fake.writeFile(kData + "ok.jpg", jpeg(Qt::red));
+        fake.writeFile(kData + "y2.jpg", jpeg(Qt::blue));
+        Form6* f = openPictures();
+        QVERIFY(centre(f->Image1).red() > 200 && centre(f->Image1).blue() < 60);
+        QVERIFY(centre(f->Image3).blue() > 200 && centre(f->Image3).red() < 60);
+        // The others still come bundled with the program.
+        QCOMPARE(shown(f->Image2), QStringLiteral("y1.jpg"));
+        QVERIFY(!f->Image2->pixmap().isNull());
+    }
+
+    void unreadableLargePictureLeavesItEmpty_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("garbage file") << false;
+        QTest::newRow("folder") << true;
+    }
+    void unreadableLargePictureLeavesItEmpty() {
+        QFETCH(bool, folder);
+        FakePlatform fake;
+        if (folder)
+            QDir().mkpath(fake.path(kData + "ok.jpg"));
+        else
+            fake.writeFile(kData + "ok.jpg", QByteArray("\xff\xd8\xff not a picture", 18));
+        Form6* f = openPictures();
+        QVERIFY(f->Image1->pixmap().isNull());
+        QVERIFY(shown(f->Image1).isEmpty());
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(clickTarget(f, f->Image2), f->Image1); // empty, but still covering
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        QCOMPARE(shown(f->Image2), QStringLiteral("y1.jpg")); // the load step went on
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+        QVERIFY(fake.messages.isEmpty());
+
+        f->Command3->click();
+        QCOMPARE(shown(f->Image1), QStringLiteral("s4.jpg"));
+        f->Command1->click(); // fails again: Polaris stays on show
+        QCOMPARE(shown(f->Image1), QStringLiteral("s4.jpg"));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void unreadableSmallPictureKeepsTheLargeOne() {
+        FakePlatform fake;
+        fake.writeFile(kData + "y3.jpg", QByteArray(5000, 'x'));
+        fake.writeFile(kData + "s4.jpg", QByteArray());
+        Form6* f = openPictures();
+        QVERIFY(f->Image4->pixmap().isNull());
+        QCOMPARE(shown(f->Image5), QStringLiteral("y4.jpg"));
+        const qint64 before = f->Image1->pixmap().cacheKey();
+
+        f->Command3->click(); // empty s4.jpg
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
+        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QCOMPARE(f->Image1->pixmap().cacheKey(), before);
+
+        f->Command4->click();
+        QTest::mouseClick(f->Image4, Qt::LeftButton);
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void oneWindowAndItsExits() {
+        FakePlatform fake;
+        auto* main = static_cast<shell::Form3*>(registry().load(QStringLiteral("Form3")));
+        main->conectores->trigger();
+        Form6* f = registry().find<Form6>(QStringLiteral("Form6"));
+        QVERIFY(f);
+        f->Command4->click();
+        main->conectores->trigger(); // open already: nothing happens
+        QCOMPARE(registry().find<Form6>(QStringLiteral("Form6")), f);
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
+        int windows = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<Form6*>(w)) ++windows;
+        QCOMPARE(windows, 1);
+
+        QTest::keyClick(f->Command2, Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(!registry().find(QStringLiteral("Form6")));
+        QCOMPARE(registry().find(QStringLiteral("Form3")), main);
+
+        registry().unload(QStringLiteral("Form3"));
+        testing::flushDeletes();
+        f = openPictures();
+        f->Command2->click();
+        testing::flushDeletes();
+        QVERIFY(!registry().find(QStringLiteral("Form6")));
+        QVERIFY(!registry().find(QStringLiteral("Form3"))); // not brought back
+        f = openPictures(); // a fresh window starts on Bombardier again
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        QVERIFY(f->Image1->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "test_pictures.moc"
