@@ -28,6 +28,12 @@ public:
         return v.isNull() ? QString() : v.toString();
     }
     bool isNull(const QString& name) const { return field(name).isNull(); }
+    // Whether the result set has a field of that name (names compare case-insensitively,
+    // as Access field names do).
+    virtual bool hasField(const QString& name) const {
+        (void)name;
+        return true;
+    }
 };
 
 class Database {
@@ -45,14 +51,18 @@ public:
     // Runs a SELECT. `?` placeholders are bound in order to `params` (never paste values
     // into the SQL text). Returns nullptr and sets `error` for a missing table or field
     // or a damaged file.
-    virtual std::unique_ptr<Recordset> CreateDynaset(const QString& sql,
-                                                     const QVariantList& params,
+    virtual std::unique_ptr<Recordset> CreateDynaset(const QString& sql, const QVariantList& params,
                                                      QString* error) = 0;
     std::unique_ptr<Recordset> CreateDynaset(const QString& sql, QString* error) {
         return CreateDynaset(sql, {}, error);
     }
     virtual void Close() = 0;
 };
+
+// Where the Access reader helper (terrasond-mdb) lives. By default it is looked for next to
+// the program; tests point to their build's copy. An empty path restores the default.
+void setMdbHelperPath(const QString& path);
+QString mdbHelperPath();
 
 // The password of the program's databases.
 inline constexpr const char* kDatabasePassword = "owl4827";
