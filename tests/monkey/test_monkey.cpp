@@ -1,0 +1,216 @@
+// Random use: a seeded monkey opens windows from the main menu and clicks, types and
+// closes at random, also from inside the consoles' animations and reading loops, and
+// checks after every step that nothing is broken.
+//   TERRASOND_MONKEY_STEPS  number of top-level steps (default 400)
+//   TERRASOND_MONKEY_SEED   seed (default 4827)
+#include "app/windows.h"
+#include "shell/form3.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+int envInt(const char* name, int fallback) {
+    bool ok = false;
+    const int v = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? v : fallback;
+}
+
+class Monkey {
+public:
+    explicit Monkey(quint32 seed) : m_rng(seed) {}
+
+    int steps = 0;
+    int nestedSteps = 0;
+    int forcedCloses = 0;
+    QStringList log;
+
+    void step() {
+        ++steps;
+        ++m_depth;
+        act();
+        --m_depth;
+    }
+
+    // Called from every yield of a console.
+    void onYield(long long n) {
+        ++m_yieldsThisStep;
+        if (m_depth >= 3) return;
+        if (m_yieldsThisStep > 3'000'000) {
+            // An endless reading loop nobody stopped: close its window.
+            m_yieldsThisStep = 0;
+            if (QWidget* w = QApplication::activeWindow()) w->close();
+            for (ui::Form* f : openForms())
+                if (f->objectName() != QStringLiteral("Form3")) f->close();
+            ++forcedCloses;
+            return;
+        }
+        if (n % 7919 == 0 && m_rng.bounded(4) == 0) {
+            ++nestedSteps;
+            step();
+        }
+    }
+
+    void topLevelStep() {
+        m_yieldsThisStep = 0;
+        step();
+        testing::flushDeletes();
+    }
+
+    QList<ui::Form*> openForms() const {
+        QList<ui::Form*> out;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<ui::Form*>(w); f && !f->isUnloaded() && f->isVisible())
+                out << f;
+        return out;
+    }
+
+private:
+    void act() {
+        auto& registry = shell::WindowRegistry::instance();
+        QList<ui::Form*> forms = openForms();
+        if (forms.isEmpty()) {
+            registry.load(QStringLiteral("Form3"));
+            return;
+        }
+        const int choice = m_rng.bounded(100);
+        if (choice < 20) { // a menu entry of the main window
+            auto* main = registry.find<shell::Form3>(QStringLiteral("Form3"));
+            if (!main) {
+                registry.load(QStringLiteral("Form3"));
+                return;
+            }
+            const auto actions = main->findChildren<QAction*>();
+            QList<QAction*> entries;
+            for (QAction* a : actions)
+                if (!a->objectName().isEmpty() && !a->menu()) entries << a;
+            if (!entries.isEmpty()) trigger(entries[m_rng.bounded(entries.size())]);
+            return;
+        }
+        ui::Form* form = forms[m_rng.bounded(forms.size())];
+        if (choice < 23) {
+            note(form, QStringLiteral("close"));
+            form->close();
+            return;
+        }
+        QList<QWidget*> candidates;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!w->isEnabled() || !w->isVisibleTo(form) || w->objectName().isEmpty()) continue;
+            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                qobject_cast<QTableWidget*>(w) || qobject_cast<QComboBox*>(w) ||
+                qobject_cast<QTabWidget*>(w) || qobject_cast<QListWidget*>(w))
+                candidates << w;
+        }
+        if (candidates.isEmpty()) return;
+        QPointer<QWidget> target = candidates[m_rng.bounded(candidates.size())];
+        note(form, target->objectName());
+        if (auto* b = qobject_cast<QAbstractButton*>(target)) {
+            if (m_rng.bounded(5) == 0) {
+                b->setFocus();
+                QTest::keyClick(b, m_rng.bounded(2) ? Qt::Key_Escape : Qt::Key_Return);
+            } else {
+                b->click();
+            }
+        } else if (auto* e = qobject_cast<QLineEdit*>(target)) {
+            e->setFocus();
+            static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,
+                                           Qt::Key_1,      Qt::Key_2,      Qt::Key_Minus};
+            const int n = 1 + m_rng.bounded(8);
+            for (int i = 0; i < n && target; ++i)
+                QTest::keyClick(target, keys[m_rng.bounded(int(std::size(keys)))]);
+        } else if (auto* t = qobject_cast<QTableWidget*>(target)) {
+            if (t->rowCount() > 0 && t->columnCount() > 0) {
+                QTableWidgetItem* it =
+                    t->item(m_rng.bounded(t->rowCount()), m_rng.bounded(t->columnCount()));
+                if (it) Q_EMIT t->cellClicked(it->row(), it->column());
+            }
+        } else if (auto* c = qobject_cast<QComboBox*>(target)) {
+            if (c->count() > 0) c->setCurrentIndex(m_rng.bounded(c->count()));
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
+            if (tabs->count() > 0) tabs->setCurrentIndex(m_rng.bounded(tabs->count()));
+        } else if (auto* l = qobject_cast<QListWidget*>(target)) {
+            if (l->count() > 0) l->setCurrentRow(m_rng.bounded(l->count()));
+        }
+    }
+
+    void trigger(QAction* a) {
+        log << QStringLiteral("menu %1").arg(a->objectName());
+        a->trigger();
+    }
+
+    void note(ui::Form* form, const QString& what) {
+        log << QStringLiteral("%1 %2").arg(form->objectName(), what);
+        if (log.size() > 40) log.removeFirst();
+    }
+
+    QRandomGenerator m_rng;
+    int m_depth = 0;
+    long long m_yieldsThisStep = 0;
+};
+
+// The identification list of a console never holds the same line twice.
+QString checkInvariants(const Monkey& monkey) {
+    for (ui::Form* f : monkey.openForms()) {
+        if (auto* ident = f->findChild<QListWidget*>(QStringLiteral("List2"))) {
+            QSet<QString> seen;
+            for (int i = 0; i < ident->count(); ++i) {
+                const QString line = ident->item(i)->text();
+                if (!line.trimmed().isEmpty() && seen.contains(line))
+                    return QStringLiteral("%1: identification listed twice (%2)")
+                        .arg(f->objectName(), line);
+                seen.insert(line);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+
+    void randomUse() {
+        const int steps = envInt("TERRASOND_MONKEY_STEPS", 400);
+        const auto seed = static_cast<quint32>(envInt("TERRASOND_MONKEY_SEED", 4827));
+        testing::FakePlatform fake;
+        Monkey monkey(seed);
+        fake.onYield = [&](long long n) { monkey.onYield(n); };
+        shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
+        for (int i = 0; i < steps; ++i) {
+            monkey.topLevelStep();
+            const QString broken = checkInvariants(monkey);
+            if (!broken.isEmpty())
+                QFAIL(qPrintable(broken + QStringLiteral("\nlast actions:\n") +
+                                 monkey.log.join(QLatin1Char('\n'))));
+        }
+        // Everything closes cleanly and no loop is left running.
+        fake.onYield = nullptr;
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+        QVERIFY(monkey.openForms().isEmpty());
+        qInfo("seed %u: %d steps (%d inside animations), %lld yields, %d forced closes, "
+              "%lld message boxes",
+              seed, monkey.steps, monkey.nestedSteps, fake.yields, monkey.forcedCloses,
+              static_cast<long long>(fake.messages.size()));
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "test_monkey.moc"
