@@ -11,7 +11,6 @@
 #include "ui/twips.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,11 +42,6 @@ Form10* openHistory() {
     return f;
 }
 
-void type(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClicks(field, text);
-}
-
 // A date field's text as Enter rewrites it, for the checks below.
 QString rewritten(const QString& s) {
     return s.left(2) + u'-' + s.mid(2, 2) + u'-' + s.right(2);
@@ -72,20 +66,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("widen");
         QTest::newRow("empty takes today") << "" << Action::Accept << "05-12-26" << true;
-        QTest::newRow("31 Dec 1999") << "311299" << Action::Accept << "31-12-99" << true;
-        QTest::newRow("1 Jan") << "010100" << Action::Accept << "01-01-00" << true;
-        QTest::newRow("31 Feb passes") << "310299" << Action::Accept << "31-02-99" << true;
         QTest::newRow("year unchecked") << "2512ab" << Action::Accept << "25-12-ab" << true;
-        QTest::newRow("day 32") << "321299" << Action::WrongDate << "" << true;
-        QTest::newRow("day 00") << "001299" << Action::WrongDate << "" << true;
-        QTest::newRow("month 13") << "311399" << Action::WrongDate << "" << true;
-        QTest::newRow("month 00") << "310099" << Action::WrongDate << "" << true;
         QTest::newRow("letters") << "ab1226" << Action::WrongDate << "" << true;
         QTest::newRow("fraction of a day") << ".51226" << Action::WrongDate << "" << true;
         QTest::newRow("one character") << "5" << Action::WrongDate << "" << true;
-        QTest::newRow("two") << "25" << Action::Beep << "" << false;
         QTest::newRow("four") << "2512" << Action::Beep << "" << false;
-        QTest::newRow("five") << "25122" << Action::Beep << "" << false;
         QTest::newRow("seven") << "2512266" << Action::Beep << "" << false;
         QTest::newRow("accepted again") << "25-12-26" << Action::Beep << "" << false;
         // Six UTF-16 units whose rewriting would split the emoji between month and year.
@@ -103,6 +88,7 @@ private Q_SLOTS:
         QCOMPARE(e.widen, widen);
     }
 
+    // Day 1 to 31 and month 1 to 12, whatever the month's length or the year.
     void everyDayAndMonthOfSixDigits() {
         for (int day = 0; day < 100; ++day)
             for (int month = 0; month < 100; ++month) {
@@ -147,78 +133,45 @@ private Q_SLOTS:
     void opensAsDesigned() {
         FakePlatform fake;
         Form10* f = openHistory();
-        QVERIFY(f->isVisible());
         QCOMPARE(f->windowTitle(), QStringLiteral("History"));
         QCOMPARE(f->pos(), QPoint(33, 80)); // 495, 1200 twips
         QCOMPARE(f->height(), 467);         // 7000 twips
-        QCOMPARE(f->Label9->text(), QStringLiteral("From:"));
-        QCOMPARE(f->Label10->text(), QStringLiteral("To:"));
-        QCOMPARE(f->Label11->text(), QStringLiteral("Plates:"));
-        QCOMPARE(f->Command2->text(), QStringLiteral("Exit"));
-        QVERIFY(f->Frame2->title().isEmpty());
-        QCOMPARE(f->Text3->maxLength(), 6);
-        QCOMPARE(f->Text4->maxLength(), 6);
-        QCOMPARE(f->Text1->maxLength(), 10);
         QCOMPARE(QApplication::focusWidget(), f->Text3);
-
         ui::FlexGrid* g = f->MSFlexGrid1;
-        QCOMPARE(g->cols(), 6);
-        QCOMPARE(g->rows(), 200);
-        QCOMPARE(g->fixedRows(), 1);
-        QCOMPARE(g->fixedCols(), 0);
         QCOMPARE(g->rowTexts(0),
                  QStringList({"Date:", "Hour:", "Vehicle", "Model", "Plates:", "Faults"}));
         const int widths[] = {1200, 900, 1700, 2000, 2000, 1000};
         for (int c = 0; c < 6; ++c)
             QCOMPARE(g->colWidth(c), ui::twips(ui::px(widths[c])));
-        for (int c : {0, 1, 3, 4})
-            QVERIFY(g->colAlignment(c) & Qt::AlignLeft);
+        QCOMPARE(g->rows(), 200);
         for (int r = 1; r < g->rows(); ++r)
             QCOMPARE(g->rowTexts(r), QStringList(6, QString()));
     }
 
-    void titleAndMakeHeadingFollowTheLanguage_data() {
+    void captionsOfTheLanguageAtLoad_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("make");
         QTest::newRow("Spanish") << 1 << "Histórico"
-                                 << "Marca"
-                                 << "Desde:";
+                                 << "Marca";
         QTest::newRow("French") << 3 << "Parcours"
-                                << "Véhicule"
-                                << "From:";
-        QTest::newRow("Italian") << 4 << "Storico"
-                                 << "Veicolo"
-                                 << "From:";
+                                << "Véhicule";
         QTest::newRow("German") << 5 << "Histórico"
-                                << ""
-                                << "From:";
-        QTest::newRow("Swedish") << 8 << "Histórico"
-                                 << ""
-                                 << "From:";
+                                << "";
     }
-    void titleAndMakeHeadingFollowTheLanguage() {
+    void captionsOfTheLanguageAtLoad() {
         QFETCH(int, language);
         QFETCH(QString, title);
-        QFETCH(QString, heading);
+        QFETCH(QString, make);
         FakePlatform fake;
         setLanguage(language);
         Form10* f = openHistory();
+        setLanguage(2); // a later change of language leaves the open window as it was
         QCOMPARE(f->windowTitle(), title);
-        QCOMPARE(f->MSFlexGrid1->textAt(0, 2), heading);
-        // The captions are those of the language in force at load, even after a change.
-        setLanguage(language == 2 ? 1 : 2);
-        const char* captions[][2] = {{"Label9", "CatFrom"},
-                                     {"Label10", "CatTo"},
-                                     {"Label11", "CatPlatesShort"},
-                                     {"Command2", "CatExit"}};
-        for (const auto& [control, entry] : captions) {
-            QWidget* w = f->findChild<QWidget*>(QLatin1String(control));
-            const QString text = w->property("text").toString();
-            QCOMPARE(text, shell::catalogText(entry, language));
-        }
-        QCOMPARE(f->MSFlexGrid1->textAt(0, 3), shell::catalogText("CatModel", language));
+        QCOMPARE(f->MSFlexGrid1->textAt(0, 2), make);
+        QCOMPARE(f->Label9->text(), shell::catalogText("CatFrom", language));
+        QCOMPARE(f->Label11->text(), shell::catalogText("CatPlatesShort", language));
+        QCOMPARE(f->MSFlexGrid1->textAt(0, 4), shell::catalogText("CatPlates", language));
     }
 
     void acceptedDatesMoveTheFocusOn() {
@@ -226,18 +179,15 @@ private Q_SLOTS:
         Form10* f = openHistory();
         QTest::keyClick(f->Text3, Qt::Key_Return);
         QCOMPARE(f->Text3->text(), QStringLiteral("05-12-26"));
-        QCOMPARE(f->Text3->maxLength(), 8);
         QCOMPARE(QApplication::focusWidget(), f->Text4);
 
         QTest::keyClicks(f->Text4, QStringLiteral("3112999")); // the seventh is refused
-        QCOMPARE(f->Text4->text(), QStringLiteral("311299"));
-        QTest::keyClick(f->Text4, Qt::Key_Enter); // keypad Enter works the same
+        QTest::keyClick(f->Text4, Qt::Key_Enter);              // keypad Enter works the same
         QCOMPARE(f->Text4->text(), QStringLiteral("31-12-99"));
         QCOMPARE(QApplication::focusWidget(), f->Text1);
 
         QTest::keyClicks(f->Text1, QStringLiteral("1234-ABC-XYZ"));
-        QCOMPARE(f->Text1->text(), QStringLiteral("1234-ABC-X"));
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::keyClick(f->Text1, Qt::Key_Return); // the last field: Enter does nothing
         QCOMPARE(QApplication::focusWidget(), f->Text1);
         QCOMPARE(f->Text1->text(), QStringLiteral("1234-ABC-X"));
         QVERIFY(fake.messages.isEmpty());
@@ -247,44 +197,31 @@ private Q_SLOTS:
     void rejectedDatesEmptyTheField() {
         FakePlatform fake;
         Form10* f = openHistory();
-        type(f->Text3, QStringLiteral("2512"));
-        QTest::keyClick(f->Text3, Qt::Key_Return);
+        auto enter = [f](const QString& typed) {
+            QTest::keyClicks(f->Text3, typed);
+            QTest::keyClick(f->Text3, Qt::Key_Return);
+            return f->Text3->text();
+        };
+        QCOMPARE(enter(QStringLiteral("2512")), QString());
         QCOMPARE(fake.beeps, 1);
         QVERIFY(fake.messages.isEmpty());
-        QVERIFY(f->Text3->text().isEmpty());
         QCOMPARE(f->Text3->maxLength(), 6); // a wrong length does not widen the field
-        QCOMPARE(QApplication::focusWidget(), f->Text3);
 
-        QTest::keyClicks(f->Text3, QStringLiteral("321299"));
-        QTest::keyClick(f->Text3, Qt::Key_Return);
+        QCOMPARE(enter(QStringLiteral("321299")), QString());
         QCOMPARE(fake.messages, QStringList({"Wrong date. Must be DDMMYY"}));
         QCOMPARE(fake.beeps, 1);
-        QVERIFY(f->Text3->text().isEmpty());
         QCOMPARE(f->Text3->maxLength(), 8);
         QCOMPARE(QApplication::focusWidget(), f->Text3);
 
-        QTest::keyClicks(f->Text3, QStringLiteral("7"));
-        QTest::keyClick(f->Text3, Qt::Key_Return);
-        QCOMPARE(fake.messages.size(), 2);
-        QVERIFY(f->Text3->text().isEmpty());
+        setLanguage(1); // messages take the language in force when shown
+        QCOMPARE(enter(QStringLiteral("7")), QString());
+        QCOMPARE(fake.messages.last(), QStringLiteral("Fecha incorrecta. Debe ser DDMMAA"));
 
         // An accepted date is eight characters: Enter once more rejects it.
-        QTest::keyClicks(f->Text3, QStringLiteral("010226"));
-        QTest::keyClick(f->Text3, Qt::Key_Return);
-        QCOMPARE(f->Text3->text(), QStringLiteral("01-02-26"));
+        QCOMPARE(enter(QStringLiteral("010226")), QStringLiteral("01-02-26"));
         f->Text3->setFocus();
-        QTest::keyClick(f->Text3, Qt::Key_Return);
+        QCOMPARE(enter(QString()), QString());
         QCOMPARE(fake.beeps, 2);
-        QVERIFY(f->Text3->text().isEmpty());
-    }
-
-    void wrongDateMessageIsInTheCurrentLanguage() {
-        FakePlatform fake;
-        Form10* f = openHistory(); // opened in English, Spanish chosen since
-        setLanguage(1);
-        type(f->Text4, QStringLiteral("311399"));
-        QTest::keyClick(f->Text4, Qt::Key_Return);
-        QCOMPARE(fake.messages, QStringList({"Fecha incorrecta. Debe ser DDMMAA"}));
     }
 
     void upArrowGoesBackAndPutsTheCaretAtTheEnd() {
@@ -303,24 +240,20 @@ private Q_SLOTS:
         QCOMPARE(f->Text3->cursorPosition(), 4);
         QTest::keyClick(f->Text3, Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), f->Text3);
-        QCOMPARE(f->Text3->text(), QStringLiteral("1212"));
     }
 
     void escapeInAFieldGoesBackToTheMainWindow() {
         FakePlatform fake;
         // The main window had been closed: Escape creates it again.
-        QVERIFY(!registry().find(QStringLiteral("Form3")));
         Form10* f = openHistory();
-        QPointer<Form10> guard(f);
-        type(f->Text1, QStringLiteral("AB"));
+        f->Text1->setFocus();
         QTest::keyClick(f->Text1, Qt::Key_Escape);
         testing::flushDeletes();
-        QVERIFY(!guard);
         QVERIFY(!registry().find(QStringLiteral("Form10")));
         ui::Form* main = registry().find(QStringLiteral("Form3"));
         QVERIFY(main && main->isVisible());
 
-        // The main window is open: the same one stays, no second one appears.
+        // The main window is open: it stays the only one.
         for (int field = 0; field < 2; ++field) {
             f = openHistory();
             QLineEdit* edit = field == 0 ? f->Text3 : f->Text4;
@@ -328,39 +261,31 @@ private Q_SLOTS:
             QTest::keyClick(edit, Qt::Key_Escape);
             testing::flushDeletes();
             QVERIFY(!registry().find(QStringLiteral("Form10")));
-            QCOMPARE(registry().find(QStringLiteral("Form3")), main);
         }
         int mains = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<shell::Form3*>(w)) ++mains;
         QCOMPARE(mains, 1);
+        QCOMPARE(registry().find(QStringLiteral("Form3")), main);
     }
 
-    void exitClosesWithoutTheMainWindow() {
-        FakePlatform fake;
-        Form10* f = openHistory();
-        f->Command2->click();
-        testing::flushDeletes();
-        QVERIFY(!registry().find(QStringLiteral("Form10")));
-
-        f = openHistory();
-        f->Command2->setFocus();
-        QTest::keyClick(f->Command2, Qt::Key_Escape);
-        testing::flushDeletes();
-        QVERIFY(!registry().find(QStringLiteral("Form10")));
-        QVERIFY(!registry().find(QStringLiteral("Form3")));
-    }
-
-    void reopeningStartsEmpty() {
+    void exitClosesAndReopeningStartsEmpty() {
         FakePlatform fake;
         Form10* f = openHistory();
         QTest::keyClick(f->Text3, Qt::Key_Return);
         QTest::keyClicks(f->Text1, QStringLiteral("XY"));
         f->Command2->click();
         testing::flushDeletes();
+        QVERIFY(!registry().find(QStringLiteral("Form10")));
+
         f = openHistory();
         QVERIFY(f->Text3->text().isEmpty() && f->Text1->text().isEmpty());
         QCOMPARE(f->Text3->maxLength(), 6);
+        f->Command2->setFocus();
+        QTest::keyClick(f->Command2, Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(!registry().find(QStringLiteral("Form10")));
+        QVERIFY(!registry().find(QStringLiteral("Form3"))); // only the fields bring it back
     }
 };
 
