@@ -1,0 +1,471 @@
+// The Yamaha guide: model choice, the fault-code table and the troubleshooting details, on
+// databases written by the tests, on the Access fixtures and on the bundled demo data.
+#include "app/windows.h"
+#include "consoles/yamaha/form55.h"
+#include "reference/database/database.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+#include "ui/flexgrid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using namespace ERRORS32;
+using testing::FakePlatform;
+using yamaha::Form55;
+using Row = QStringList; // a null QString is a database Null
+
+namespace {
+
+const QString kCodesPath = QStringLiteral("orvanedemo/terrasond/Y1.mdb");
+const QString kDetailsPath = QStringLiteral("nivasond/Y1.mdb");
+const QString kFive = QStringLiteral("     ");
+const QString kEmpty = QStringLiteral(""); // the empty text, not Null
+const QStringList kCodeColumns = {"codigo", "descripcion", "ERROR1", "ERROR2", "ERROR3",
+                                  "ERROR4", "ERROR5",      "ERROR6", "ecu"};
+const QStringList kDetailColumns = {"codigo", "cause1", "cause2", "cause3", "cause4",
+                                    "cause5", "cause6", "job1",   "job2",   "job3",
+                                    "job4",   "job5",   "job6",   "metodo"};
+
+// Writes an SQLite database of tables {name, rows} below the fake root folder.
+void writeDatabase(const FakePlatform& fake, const QString& relative, const QStringList& columns,
+                   const QList<std::pair<QString, QList<Row>>>& tables) {
+    const QString path = fake.path(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    QString sql;
+    for (const auto& [name, rows] : tables) {
+        sql += QStringLiteral("CREATE TABLE %1 (%2 TEXT);")
+                   .arg(name, columns.join(QStringLiteral(" TEXT, ")));
+        for (const Row& r : rows) {
+            QStringList values;
+            for (int c = 0; c < columns.size(); ++c) {
+                const QString v = c < r.size() ? r[c] : QString();
+                values << (v.isNull() ? QStringLiteral("NULL")
+                                      : QString("'" + QString(v).replace("'", "''") + "'"));
+            }
+            sql += QStringLiteral("INSERT INTO %1 VALUES (%2);").arg(name, values.join(','));
+        }
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    QCOMPARE(rc, SQLITE_OK);
+}
+
+void writeCodes(const FakePlatform& fake, const QList<Row>& obd, const QList<Row>& obd2 = {}) {
+    writeDatabase(fake, kCodesPath, kCodeColumns, {{"obd", obd}, {"obd2", obd2}});
+}
+
+void writeDetails(const FakePlatform& fake, const QList<Row>& detalles,
+                  const QList<Row>& detalles2 = {}) {
+    writeDatabase(fake, kDetailsPath, kDetailColumns,
+                  {{"detalles", detalles}, {"detalles2", detalles2}});
+}
+
+// A fault record with four shown causes and two hidden ones.
+Row fault(const QString& code, const QString& ecu = QStringLiteral("01")) {
+    return {code, "Síntoma " + code, "A", "B", "C", "D", "E oculta", "F oculta", ecu};
+}
+
+// A details record from cause/job pairs and the method.
+Row details(const QString& code, const QList<std::pair<QString, QString>>& pairs,
+            const QString& method = QStringLiteral("M")) {
+    Row causes, jobs;
+    for (int i = 0; i < 6; ++i) {
+        causes << (i < pairs.size() ? pairs[i].first : QString());
+        jobs << (i < pairs.size() ? pairs[i].second : QString());
+    }
+    return Row{code} + causes + jobs + Row{method};
+}
+
+Form55* openGuide() {
+    auto* f =
+        static_cast<Form55*>(shell::WindowRegistry::instance().load(QStringLiteral("Form55")));
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+// The user picks a model from the list.
+void chooseModel(Form55* f, int index) {
+    f->Combo1->setCurrentIndex(index);
+    Q_EMIT f->Combo1->activated(index);
+}
+
+// The user clicks a row of the fault table, on its tab.
+void clickRow(Form55* f, int row, int col = 1) {
+    f->SSTab1->setCurrentIndex(1);
+    ui::FlexGrid* grid = f->MSFlexGrid1;
+    grid->scrollToItem(grid->item(row, col));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(row, col)).center());
+}
+
+QString pictureOf(const QLabel* image) {
+    return QFileInfo(image->property("picture").toString()).fileName();
+}
+
+int filledRows(const ui::FlexGrid* grid) {
+    int n = 0;
+    for (int r = 0; r < grid->rows(); ++r)
+        if (!grid->rowTexts(r).join(QString()).isEmpty()) n = r + 1;
+    return n;
+}
+
+// The rows a fault table gives: meter errors ("-") after all the others.
+QList<QStringList> expectedRows(const QList<Row>& records) {
+    QList<QStringList> normal, meter;
+    for (const Row& r : records) {
+        const bool er = r[0].startsWith('-');
+        (er ? meter : normal) << QStringList{(er ? QStringLiteral("    ER") : kFive) + r[0], r[1],
+                                             r.mid(2, 4).join(QChar(13)), kFive + r[8]};
+    }
+    return normal + meter;
+}
+
+// Rows of a table of the Access fixtures, from the fixtures' manifest.
+QList<Row> manifestRows(const QString& file, const QString& table) {
+    QFile f(QStringLiteral(TERRASOND_TEST_DATA "/mdb/yamaha-manifest.json"));
+    f.open(QIODevice::ReadOnly);
+    QList<Row> out;
+    for (const QJsonValue& entry : QJsonDocument::fromJson(f.readAll())[u"files"].toArray()) {
+        if (entry[u"path"].toString() != file) continue;
+        for (const QJsonValue& row : entry[u"tables"][table][u"rows"].toArray()) {
+            Row r;
+            for (const QJsonValue& v : row.toArray())
+                r << (v.isNull() ? QString() : v.toString());
+            out << r;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class TestForm55 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void cleanup() {
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void opensWithCaptionsOfItsLanguageAndNoTable() {
+        FakePlatform fake;
+        LanguageIndex = 1;
+        shell::FillLanguageCatalog();
+        Form55* f = openGuide();
+        QCOMPARE(f->Combo1->placeholderText(), shell::catalogText("CatModel", 1));
+        QCOMPARE(f->SSTab1->tabText(2), shell::catalogText("CatTroubleshootingDetails", 1));
+        QCOMPARE(f->Command3->text(), shell::catalogText("CatExit", 1));
+        QCOMPARE(f->Label4->text(),
+                 QStringLiteral("Probable cause of malfunction")); // any language
+        QCOMPARE(f->Combo1->count(), 7);
+        QCOMPARE(f->Combo1->currentIndex(), -1);
+        QCOMPARE(int(f->modelFamily), 2);
+        QCOMPARE(f->SSTab1->currentIndex(), 0);
+        QCOMPARE(pictureOf(f->Image1), QStringLiteral("land.jpg"));
+        QCOMPARE(pictureOf(f->Image2), QStringLiteral("yy1.jpg"));
+        QVERIFY(!f->Image1->pixmap().isNull() && !f->Image2->pixmap().isNull());
+        QCOMPARE(f->MSFlexGrid1->rows(), 200);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 0); // nothing read before a model is chosen
+        QCOMPARE(f->List1->count(), 0);
+        LanguageIndex = 2; // captions stay those of the language at load
+        shell::FillLanguageCatalog();
+        QCOMPARE(f->SSTab1->tabText(1), shell::catalogText("CatFaultCodeTable", 1));
+    }
+
+    void eachModelShowsItsFamily() {
+        FakePlatform fake;
+        writeCodes(fake, {fault("12")}, {fault("11")});
+        Form55* f = openGuide();
+        f->SSTab1->setCurrentIndex(1);
+        for (int model = 0; model < 7; ++model) {
+            chooseModel(f, model);
+            const bool apex = model == 6;
+            QCOMPARE(int(f->modelFamily), apex ? 2 : 1);
+            QCOMPARE(pictureOf(f->Image1), QLatin1String(apex ? "Ya1.jpg" : "yh2.bmp"));
+            QCOMPARE(pictureOf(f->Image2), QLatin1String(apex ? "Ya2.jpg" : "yh1.bmp"));
+            QVERIFY(!f->Image1->pixmap().isNull() && !f->Image2->pixmap().isNull());
+            QCOMPARE(f->List1->count(), apex ? 38 : 39);
+            QCOMPARE(f->MSFlexGrid1->textAt(0, 0), kFive + (apex ? "11" : "12"));
+            QCOMPARE(f->SSTab1->currentIndex(), 1);
+            QCOMPARE(QApplication::focusWidget(), f->Command3);
+        }
+        // Instructions letter for letter, trailing blanks included.
+        QCOMPARE(
+            f->List1->item(8)->text(),
+            QStringLiteral("4. After selecting dI, simultaneously press the SELECT and RESET"));
+        QCOMPARE(
+            f->List1->item(17)->text(),
+            QStringLiteral("7. Select the diagnostic code number corresponding to the fault "));
+        chooseModel(f, 0);
+        QCOMPARE(f->List1->item(4)->text(),
+                 QStringLiteral("3.Simultaneously press and hold the SELECT and RESET buttons, "));
+        QCOMPARE(f->List1->item(33)->text(), QString());
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void meterErrorsListedLastAndNullReadsEmpty() {
+        FakePlatform fake;
+        const Row nulls{"13",     QString(), "Uno",     QString(), kEmpty,
+                        "Cuatro", QString(), QString(), QString()};
+        writeCodes(fake, {fault("12"), fault("-1"), nulls, fault("-3")});
+        Form55* f = openGuide();
+        chooseModel(f, 2);
+        QCOMPARE(f->MSFlexGrid1->rowTexts(0),
+                 QStringList({kFive + "12", "Síntoma 12", "A\rB\rC\rD", kFive + "01"}));
+        QCOMPARE(f->MSFlexGrid1->rowTexts(1),
+                 QStringList({kFive + "13", "", "Uno\r\r\rCuatro", kFive}));
+        QCOMPARE(f->MSFlexGrid1->textAt(2, 0), QStringLiteral("    ER-1"));
+        QCOMPARE(f->MSFlexGrid1->textAt(3, 0), QStringLiteral("    ER-3"));
+        QCOMPARE(filledRows(f->MSFlexGrid1), 4);
+        // A shorter or empty table leaves nothing of the previous one behind.
+        writeCodes(fake, {fault("44")});
+        chooseModel(f, 1);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 1);
+        writeCodes(fake, {});
+        chooseModel(f, 1);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 0);
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void longTablesKeepEveryRecord() {
+        FakePlatform fake; // more than 200 rows and more than 10 meter errors
+        QList<Row> records;
+        for (int i = 0; i < 205; ++i)
+            records << fault(QString::number(100 + i));
+        for (int i = 1; i <= 12; ++i)
+            records.insert(i * 15, fault(QStringLiteral("-%1").arg(i)));
+        writeCodes(fake, records, {fault("11")});
+        writeDetails(fake, {details("12", {{"Causa", "Trabajo"}})});
+        Form55* f = openGuide();
+        chooseModel(f, 0);
+        QCOMPARE(f->MSFlexGrid1->rows(), 217);
+        const QList<QStringList> expected = expectedRows(records);
+        for (int r = 0; r < expected.size(); ++r)
+            QCOMPARE(f->MSFlexGrid1->rowTexts(r), expected[r]);
+        clickRow(f, 216);
+        QCOMPARE(f->Text1->text(), QStringLiteral("12"));
+        QCOMPARE(f->SSTab1->currentIndex(), 2);
+        chooseModel(f, 6); // back to 200 rows for a short table
+        QCOMPARE(f->MSFlexGrid1->rows(), 200);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 1);
+    }
+
+    void detailsOfTheClickedCode() {
+        FakePlatform fake;
+        writeCodes(fake,
+                   {fault("123", "54"), fault("-1", QString()), fault("12", "07"), fault("99")});
+        writeDetails(fake,
+                     {details("12",
+                              {{"C1", "J1"},
+                               {"C2", "J2"},
+                               {"C3", "J3"},
+                               {"C4", "J4"},
+                               {"C5", "J5"},
+                               {"C6", "J6"}},
+                              "Girar la llave"),
+                      details("23", {{"Solo", "Uno"}}),
+                      details("-1",
+                              {{QString(), QString()},
+                               {"Línea", "Reparar"},
+                               {kEmpty, "ignorado"},
+                               {"ECU", QString()}},
+                              QString())},
+                     {details(kEmpty, {{"Código vacío", "J"}})});
+        Form55* f = openGuide();
+        // Before any model the empty row 0 looks up the empty code among the Apex details.
+        clickRow(f, 0);
+        QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QStringLiteral("Código vacío"));
+
+        chooseModel(f, 3);
+        clickRow(f, 1); // "     12": five pairs of six, the method on every row
+        QCOMPARE(f->SSTab1->currentIndex(), 2);
+        QCOMPARE(f->Text1->text(), QStringLiteral("12"));
+        QCOMPARE(f->Text2->text(), QStringLiteral("07"));
+        QCOMPARE(f->Label8->text(), QStringLiteral("Síntoma 12"));
+        for (int r = 0; r < 5; ++r)
+            QCOMPARE(f->MSFlexGrid2->rowTexts(r),
+                     QStringList({kFive + QString::number(r + 1), QStringLiteral("C%1").arg(r + 1),
+                                  QStringLiteral("J%1").arg(r + 1), kFive + "Girar la llave"}));
+        QCOMPARE(f->MSFlexGrid2->textAt(5, 1), QString());
+
+        clickRow(f, 3, 0); // "    ER-1", listed last: Null and empty causes leave no gap
+        QCOMPARE(f->Text1->text(), QStringLiteral("-1"));
+        QCOMPARE(f->Text2->text(), QStringLiteral("  "));
+        QCOMPARE(f->MSFlexGrid2->rowTexts(0),
+                 QStringList({kFive + "1", "Línea", "Reparar", kFive}));
+        QCOMPARE(f->MSFlexGrid2->rowTexts(1), QStringList({kFive + "2", "ECU", "", kFive}));
+        QCOMPARE(f->MSFlexGrid2->textAt(2, 1), QString());
+
+        clickRow(f, 0); // "     123" looks up 23
+        QCOMPARE(f->Text1->text(), QStringLiteral("23"));
+        QCOMPARE(f->MSFlexGrid2->rowTexts(0),
+                 QStringList({kFive + "1", "Solo", "Uno", kFive + "M"}));
+        QCOMPARE(f->MSFlexGrid2->textAt(1, 1), QString());
+
+        chooseModel(f, 6); // another model keeps the last details
+        QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QStringLiteral("Solo"));
+        chooseModel(f, 0);
+        clickRow(f, 2); // no details for 99: grid emptied, tab unchanged
+        QCOMPARE(f->Label8->text(), QStringLiteral("Síntoma 99"));
+        QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QString());
+        QCOMPARE(f->SSTab1->currentIndex(), 1);
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void codeWithAQuoteIsLookedUpSafely() {
+        FakePlatform fake;
+        writeCodes(fake, {fault("9'"), fault("'")});
+        writeDetails(fake, {details("9'", {{"Comilla", "J"}}), details("12", {{"Otra", "J"}})});
+        Form55* f = openGuide();
+        chooseModel(f, 0);
+        clickRow(f, 0);
+        QCOMPARE(f->Text1->text(), QStringLiteral("9'"));
+        QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QStringLiteral("Comilla"));
+        QCOMPARE(f->MSFlexGrid2->textAt(1, 1), QString());
+        clickRow(f, 1); // " '" matches nothing
+        QCOMPARE(f->Text1->text(), QStringLiteral(" '"));
+        QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QString());
+        QCOMPARE(f->SSTab1->currentIndex(), 1);
+        QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
+    }
+
+    void databaseProblemsAreReportedAndTheWindowStaysUsable() {
+        FakePlatform fake;
+        fake.writeFile(kCodesPath, "this is not a database");
+        Form55* f = openGuide();
+        chooseModel(f, 0);
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY(!fake.messages[0].trimmed().isEmpty());
+        QCOMPARE(f->List1->count(), 39);
+        writeDatabase(fake, kCodesPath, kCodeColumns, {{"obd", {fault("12")}}}); // no obd2
+        chooseModel(f, 6);
+        QCOMPARE(fake.messages.size(), 2);
+        chooseModel(f, 0);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 1);
+        fake.writeFile(kDetailsPath, "garbage");
+        clickRow(f, 0);
+        QCOMPARE(fake.messages.size(), 3);
+        QCOMPARE(f->SSTab1->currentIndex(), 1);
+        f->Command3->click();
+        QVERIFY(f->isUnloaded());
+    }
+
+    void unreadablePictureLeavesANote() {
+        FakePlatform fake;
+        fake.writeFile(QStringLiteral("orvanedemo/terrasond/yh2.bmp"), "not a picture");
+        Form55* f = openGuide();
+        chooseModel(f, 0);
+        QVERIFY(f->Image1->pixmap().isNull());
+        QVERIFY(f->Image1->text().contains(QStringLiteral("yh2.bmp")));
+        chooseModel(f, 6);
+        QVERIFY(!f->Image1->pixmap().isNull());
+    }
+
+    void escapeOnExitCloses() {
+        FakePlatform fake;
+        Form55* f = openGuide();
+        QTest::keyClick(f->Combo1, Qt::Key_Escape);
+        QVERIFY(!f->isUnloaded());
+        QTest::keyClick(f->Command3, Qt::Key_Escape);
+        QVERIFY(f->isUnloaded());
+        testing::flushDeletes();
+        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form55")));
+    }
+
+    void accessFixtures() {
+        FakePlatform fake;
+        for (const auto& [from, to] : {std::pair{"yamaha-codes/Y1.mdb", kCodesPath},
+                                       std::pair{"yamaha-details/Y1.mdb", kDetailsPath}}) {
+            QDir().mkpath(QFileInfo(fake.path(to)).path());
+            QVERIFY(QFile::copy(TERRASOND_TEST_DATA "/mdb/" + QString::fromLatin1(from),
+                                fake.path(to)));
+        }
+        QString error;
+        auto probe =
+            reference::Database::OpenDatabase(kCodesPath, reference::kDatabasePassword, &error);
+        const bool readable = probe && probe->CreateDynaset("SELECT * from obd", &error);
+        if (probe) probe->Close();
+        if (!readable) QSKIP(qPrintable("the Access reader cannot read the fixture: " + error));
+
+        Form55* f = openGuide();
+        for (const auto& [model, table] : {std::pair{6, "obd2"}, std::pair{0, "obd"}}) {
+            chooseModel(f, model);
+            const auto expected = expectedRows(manifestRows("yamaha-codes/Y1.mdb", table));
+            QVERIFY(!expected.isEmpty());
+            QCOMPARE(filledRows(f->MSFlexGrid1), expected.size());
+            for (int r = 0; r < expected.size(); ++r)
+                QCOMPARE(f->MSFlexGrid1->rowTexts(r), expected[r]);
+        }
+        auto rowOf = [&](const QString& cell) {
+            for (int r = 0; r < f->MSFlexGrid1->rows(); ++r)
+                if (f->MSFlexGrid1->textAt(r, 0) == cell) return r;
+            return -1;
+        };
+        // 19 has cause1 empty, -2 has it Null: both begin with cause2 as number 1.
+        for (const auto& [cell, first, shown] :
+             {std::tuple{QString(kFive + "19"), "Interruptor de parada", 4},
+              std::tuple{QStringLiteral("    ER-2"), "Línea de comunicación", 3}}) {
+            clickRow(f, rowOf(cell));
+            QCOMPARE(f->SSTab1->currentIndex(), 2);
+            QCOMPARE(f->MSFlexGrid2->textAt(0, 0), kFive + "1");
+            QVERIFY(f->MSFlexGrid2->textAt(0, 1).startsWith(QString::fromUtf8(first)));
+            QCOMPARE(f->MSFlexGrid2->textAt(shown - 1, 0), kFive + QString::number(shown));
+            QCOMPARE(f->MSFlexGrid2->textAt(shown, 0), QString());
+        }
+        clickRow(f, rowOf(kFive + "42")); // six pairs, five shown; the method keeps its dash
+        QCOMPARE(f->MSFlexGrid2->textAt(4, 1),
+                 QStringLiteral("Rueda fónica del eje de transmisión dañada."));
+        QCOMPARE(f->MSFlexGrid2->textAt(5, 1), QString());
+        QCOMPARE(f->MSFlexGrid2->textAt(4, 3),
+                 kFive +
+                     QStringLiteral("Arrancar el motor y circular a 20–30 km/h para confirmar."));
+        QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
+    }
+
+    void bundledDataHasDetailsForEveryCode() {
+        FakePlatform fake; // empty root folder: the bundled tables and pictures serve
+        Form55* f = openGuide();
+        for (int model : {0, 6}) {
+            chooseModel(f, model);
+            QVERIFY(!f->Image1->pixmap().isNull() && !f->Image2->pixmap().isNull());
+            const int rows = filledRows(f->MSFlexGrid1);
+            QVERIFY(rows >= 10);
+            bool meterErrors = false;
+            for (int r = 0; r < rows; ++r) {
+                const QString code = f->MSFlexGrid1->textAt(r, 0);
+                QVERIFY2(!meterErrors || code.startsWith("    ER-"), qPrintable(code));
+                meterErrors = code.startsWith("    ER-");
+                clickRow(f, r);
+                QVERIFY2(f->SSTab1->currentIndex() == 2, qPrintable(code));
+                QCOMPARE(f->MSFlexGrid2->textAt(0, 0), kFive + "1");
+            }
+            QVERIFY(meterErrors);
+        }
+        QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
+    }
+};
+
+QTEST_MAIN(TestForm55)
+#include "test_form55.moc"
