@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegion>
+#include <functional>
 
 namespace polaris {
 
@@ -272,8 +273,7 @@ void Form72::buildEcuInfo() {
 }
 
 void Form72::buildLiveData() {
-    Frame6 =
-        frame(this, QStringLiteral("Frame6"), QStringLiteral("Actuadores"), 1440, 1800, 7935, 4095);
+    Frame6 = frame(this, QStringLiteral("Frame6"), QString(), 1440, 1800, 7935, 4095);
     paint(Frame6, kTeal, Qt::black);
     for (int i = 0; i < data::kParameterCount; ++i) {
         const bool right = i >= 7;
