@@ -56,7 +56,7 @@ QChart* barChart(const QStringList& categories, bool placeholder) {
     auto* chart = new QChart;
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(0, 0, 0, 0));
     auto* series = new QStackedBarSeries(chart);
     for (int k = 1; k <= categories.size(); ++k) {
         auto* set = new QBarSet(categories[k - 1]);
@@ -70,9 +70,14 @@ QChart* barChart(const QStringList& categories, bool placeholder) {
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis(chart);
     x->append(categories);
+    // The speed bands are wider than their bars; show them whole.
+    x->setTruncateLabels(false);
+    QFont axisFont = x->labelsFont();
+    axisFont.setPointSizeF(7.5);
+    x->setLabelsFont(axisFont);
     auto* y = new QValueAxis(chart);
-    y->setRange(0, 1);
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setRange(0, 100);
+    y->setLabelFormat(QStringLiteral("%g"));
     y->setTitleText(QStringLiteral("Hrs"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/windows.h"
+#include "consoles/bombardier/form28.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace bombardier_test {
+
+// Sets the shared language and temperature unit as the main window's settings panel would.
+inline void setLanguage(int language, int unit = 1) {
+    ERRORS32::LanguageIndex = static_cast<short>(language);
+    ERRORS32::TemperatureUnit = static_cast<short>(unit);
+    shell::FillLanguageCatalog();
+}
+
+// Opens the console as the main window's "Bombardier" entry does, and makes it the active
+// window so that focus changes are delivered.
+inline bombardier::Form28* openConsole() {
+    auto* f = static_cast<bombardier::Form28*>(
+        shell::WindowRegistry::instance().load(QStringLiteral("Form28")));
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+inline bombardier::Form28* findConsole() {
+    return shell::WindowRegistry::instance().find<bombardier::Form28>(QStringLiteral("Form28"));
+}
+
+// The twelve buttons the console switches on and off together.
+inline QList<QPushButton*> consoleButtons(bombardier::Form28* f) {
+    return {f->Command55, f->Command29, f->Command21, f->Command31, f->Command47, f->Command3,
+            f->Command6,  f->Command30, f->Command4,  f->Command2,  f->Command1,  f->Command33};
+}
+
+// Names of the enabled buttons among the twelve and "Freeze Frame".
+inline QStringList enabledButtons(bombardier::Form28* f) {
+    QStringList out;
+    auto all = consoleButtons(f);
+    all << f->Command58;
+    for (QPushButton* b : all)
+        if (b->isEnabled()) out << b->objectName();
+    out.sort();
+    return out;
+}
+
+inline QStringList allButtonsButFreezeFrame(bombardier::Form28* f) {
+    QStringList out;
+    for (QPushButton* b : consoleButtons(f))
+        out << b->objectName();
+    out.sort();
+    return out;
+}
+
+// Yields taken by one progress animation (20 bars) and by Connect as a whole.
+inline constexpr long long kProgressYields = 20LL * 10001;
+inline constexpr long long kConnectYields = kProgressYields + 5 * 101;
+
+} // namespace bombardier_test

@@ -1,0 +1,58 @@
+// Renders the Bombardier console in its main states to PNG files (docs/screenshots/).
+// Usage: shoot_bombardier OUTPUT_DIR
+#include "tests/bombardier/bombardier_support.h"
+
+#include <QDir>
+#include <QTabWidget>
+
+using namespace bombardier_test;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    testing::FakePlatform fake;
+    app::registerWindows();
+    setLanguage(2);
+    bombardier::Form28* f = openConsole();
+    auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        f->grab().save(QDir(out).filePath(QStringLiteral("bombardier-%1.png").arg(name)));
+    };
+    shoot("opened");
+    // Catch the progress panel half-way through the animation.
+    fake.onYield = [&](long long n) {
+        if (n == 10 * 10001) shoot("connecting");
+    };
+    f->Command29->click();
+    fake.onYield = nullptr;
+    shoot("connected");
+    f->Command30->click();
+    shoot("fault-report");
+    f->Command1->click();
+    shoot("faults-erased");
+    f->Command15->click();
+
+    f->Command31->click();
+    shoot("live-data");
+    f->Command54->click();
+    shoot("live-data-max-min");
+    f->Command60->click();
+    shoot("live-data-last-minute");
+    f->Command66->click();
+    shoot("monitoring");
+    f->Command64->click();
+
+    f->Command55->click();
+    f->Command68->click();
+    shoot("run-time-read");
+    f->SSTab1->setCurrentIndex(1);
+    shoot("rpm-profile-placeholder");
+    f->Command61->click();
+    shoot("rpm-profile-read");
+    f->SSTab1->setCurrentIndex(2);
+    shoot("purchase");
+    f->Command56->click();
+    shoot("after-tabs");
+    return 0;
+}

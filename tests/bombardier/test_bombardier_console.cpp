@@ -1,0 +1,379 @@
+// The Bombardier console: opening, Connect, Exit, fault diagnosis and erasing, and what
+// happens when the user clicks or closes the console while it is communicating.
+#include "tests/bombardier/bombardier_support.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace bombardier_test;
+using bombardier::Form28;
+using testing::FakePlatform;
+
+namespace {
+QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+const QStringList kIdentification = {"Rotax.Bombard.RVJ", "ECU: 00000022452", "Engine: 7504388",
+                                     "Model: 002JBA OutLander XT", "VIN: 3JBEKCN5BJ0"};
+
+const QStringList kEnglishReport = {
+    "Faults detected: 1",
+    " ",
+    "Fault Code: 050528  ECM  Occurred",
+    " ",
+    "Idle Bypass Valve",
+    "Output Stage Fault",
+    " ",
+    "Possible Causes:",
+    "Damaged actuator, damaged circuit wires, connector or damaged ECM output pins.",
+    " ",
+    "Service actions:",
+    "Check for approximately 50 Ohms between pins A and D and also between pins B",
+    "and C of the idle bypass valve. Check for damaged circuit wires.",
+    "Check system circuits 2-A-35, 2-A-36, 2-A-37 and 2-A-38..",
+};
+
+// After the console has gone away and the registry is asked again, a fresh console opens.
+void expectFreshConsole() {
+    testing::flushDeletes();
+    QVERIFY(!findConsole());
+    Form28* f = openConsole();
+    QCOMPARE(f->faultsStored, 0);
+    QVERIFY(f->ecmHoursText.isEmpty());
+    QCOMPARE(f->List2->count(), 0);
+    QCOMPARE(f->List1->count(), 0);
+    QVERIFY(!f->Frame14->isVisible());
+    QCOMPARE(enabledButtons(f), (QStringList{"Command29", "Command3"}));
+}
+} // namespace
+
+class TestBombardierConsole : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() { setLanguage(1); }
+    void cleanup() {
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    // ---- Opening, Connect, Exit ----
+
+    void opensUnconnectedWithCatalogCaptions() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form28* f = openConsole();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Bombardier"));
+        QCOMPARE(f->size(), QSize(725, 440));
+        QCOMPARE(enabledButtons(f), (QStringList{"Command29", "Command3"}));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        QCOMPARE(f->Command29->text(), QStringLiteral("Connect with ECM"));
+        QCOMPARE(f->Frame2->title(), QStringLiteral("Vehicle Data"));
+        QCOMPARE(f->Frame3->title(), QStringLiteral("ATV Four Stroke"));
+        QCOMPARE(f->Command58->text(), QStringLiteral("Freeze Frame"));
+        QCOMPARE(f->Command3->text(), QStringLiteral("Exit"));
+        QCOMPARE(f->Label9->text(), QStringLiteral("Customer"));
+        QCOMPARE(ERRORS32::TodayDate, QStringLiteral("05-12-26"));
+        for (QWidget* panel : {static_cast<QWidget*>(f->Frame14), static_cast<QWidget*>(f->Frame7),
+                               static_cast<QWidget*>(f->Frame13), static_cast<QWidget*>(f->Frame18),
+                               static_cast<QWidget*>(f->SSTab1), static_cast<QWidget*>(f->Frame5),
+                               static_cast<QWidget*>(f->Frame8), static_cast<QWidget*>(f->Frame9),
+                               static_cast<QWidget*>(f->Frame10)})
+            QVERIFY2(!panel->isVisible(), qPrintable(panel->objectName()));
+        QCOMPARE(f->faultsStored, 0);
+        QVERIFY(f->Text7->text().isEmpty());
+
+        // Captions keep the language the console was opened in.
+        setLanguage(1);
+        QCOMPARE(f->Command29->text(), QStringLiteral("Connect with ECM"));
+    }
+
+    void exitClickAndEscapeClose() {
+        FakePlatform fake;
+        openConsole()->Command3->click();
+        QVERIFY(!findConsole());
+        testing::flushDeletes();
+
+        Form28* f = openConsole();
+        QTest::keyClick(f->Command3, Qt::Key_A);
+        QVERIFY(findConsole());
+        QTest::keyClick(f->Command3, Qt::Key_Escape);
+        QVERIFY(!findConsole());
+    }
+
+    void connectAnimatesThenIdentifiesAndEnables() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form28* f = openConsole();
+        QStringList enabledDuring;
+        bool busyDuring = false;
+        QString barAfterProgress;
+        fake.onYield = [&](long long n) {
+            if (n == 1) {
+                enabledDuring = enabledButtons(f);
+                busyDuring = fake.busy && f->Frame14->isVisible();
+            }
+            if (n == kProgressYields) barAfterProgress = f->Label51->text();
+        };
+        f->Command29->click();
+
+        QCOMPARE(fake.yields, kConnectYields);
+        QCOMPARE(enabledDuring, (QStringList{"Command29", "Command3"}));
+        QVERIFY(busyDuring);
+        QCOMPARE(barAfterProgress, QStringLiteral(" ") + QString(20, QLatin1Char('I')));
+        QCOMPARE(f->Label51->text(), QStringLiteral(" ") + QString(30, QLatin1Char('I')));
+        QCOMPARE(f->Frame14->title(),
+                 QStringLiteral("Initializing Communication with Control Unit"));
+        QVERIFY(!f->Frame14->isVisible());
+        QVERIFY(!fake.busy);
+        QCOMPARE(lines(f->List2), kIdentification);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        QCOMPARE(f->faultsStored, 1);
+        QCOMPARE(f->ecmHoursText, QStringLiteral("41.6"));
+        QCOMPARE(f->Text7->text(), QStringLiteral("Test Owner"));
+        QCOMPARE(f->Text8->text(), QStringLiteral("2011-02-01"));
+        QVERIFY(f->Command46->isEnabled());
+
+        // Connecting again lists the identification once more, not twice, and the delivery
+        // date follows the language in force now.
+        setLanguage(3);
+        f->Command29->click();
+        QCOMPARE(lines(f->List2), kIdentification);
+        QCOMPARE(f->Text8->text(), QStringLiteral("02-01-2011"));
+    }
+
+    void connectHidesOpenMaintenanceFrames() {
+        FakePlatform fake;
+        Form28* f = openConsole();
+        for (QWidget* w : {static_cast<QWidget*>(f->Frame5), static_cast<QWidget*>(f->Frame8),
+                           static_cast<QWidget*>(f->Frame9), static_cast<QWidget*>(f->Frame10)})
+            w->show();
+        f->Command29->click();
+        QVERIFY(!f->Frame5->isVisible() && !f->Frame8->isVisible());
+        QVERIFY(!f->Frame9->isVisible() && !f->Frame10->isVisible());
+    }
+
+    void saveAndReportsDoNothing() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form28* f = openConsole();
+        f->Command29->click();
+        f->Command30->click();
+        const long long yields = fake.yields;
+        f->Command2->click();
+        f->Command4->click();
+        QCOMPARE(fake.yields, yields);
+        QCOMPARE(lines(f->List1), kEnglishReport);
+        QVERIFY(!f->Frame7->isVisible());
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(!f->Command58->isEnabled());
+    }
+
+    // ---- Re-entrancy and closing during the animation ----
+
+    void secondConnectInsideFirstListsOnce_data() {
+        QTest::addColumn<long long>("at");
+        QTest::newRow("while the bar grows") << 5000LL;
+        QTest::newRow("during the final steps") << kProgressYields + 250;
+    }
+    void secondConnectInsideFirstListsOnce() {
+        QFETCH(long long, at);
+        FakePlatform fake;
+        Form28* f = openConsole();
+        int inner = 0;
+        fake.onYield = [&](long long n) {
+            if (n == at) {
+                ++inner;
+                f->Command29->click();
+            }
+        };
+        f->Command29->click();
+        QCOMPARE(inner, 1);
+        // The outer Connect stopped at its next yield; only the inner one finished.
+        QCOMPARE(fake.yields, at + kConnectYields);
+        QCOMPARE(lines(f->List2), kIdentification);
+        QCOMPARE(f->Label51->text(), QStringLiteral(" ") + QString(30, QLatin1Char('I')));
+        QVERIFY(!f->Frame14->isVisible());
+        QVERIFY(!fake.busy);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+    }
+
+    void diagnosisInsideDiagnosisReportsOnce() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form28* f = openConsole();
+        f->Command29->click();
+        fake.onYield = [&](long long n) {
+            if (n == kConnectYields + 1000) f->Command30->click();
+        };
+        f->Command30->click();
+        QCOMPARE(lines(f->List1), kEnglishReport);
+        QVERIFY(!f->Frame14->isVisible());
+    }
+
+    void connectInsideEraseLeavesTheFaultStored() {
+        FakePlatform fake;
+        Form28* f = openConsole();
+        f->Command29->click();
+        fake.onYield = [&](long long n) {
+            if (n == kConnectYields + 100) f->Command29->click();
+        };
+        f->Command1->click();
+        // The interrupted erase never reached the control unit.
+        QCOMPARE(f->faultsStored, 1);
+        QVERIFY(!f->Frame7->isVisible());
+        QCOMPARE(lines(f->List2), kIdentification);
+    }
+
+    void closingDuringAnAnimationEndsItCleanly_data() {
+        QTest::addColumn<int>("operation"); // 0 Connect, 1 Diagnosis, 2 Erase Faults
+        QTest::addColumn<long long>("at");  // yield after which the console is closed
+        QTest::addColumn<bool>("byEscape");
+        QTest::addColumn<bool>("deleteAtOnce"); // destroy the window inside the yield
+        QTest::newRow("connect, bar") << 0 << 3LL << false << false;
+        QTest::newRow("connect, bar, destroyed") << 0 << 120000LL << false << true;
+        QTest::newRow("connect, final steps, escape") << 0 << kProgressYields + 7 << true << true;
+        QTest::newRow("connect, last yield") << 0 << kConnectYields << false << true;
+        QTest::newRow("diagnosis") << 1 << 50000LL << false << true;
+        QTest::newRow("erase, bar") << 2 << 10LL << true << false;
+        QTest::newRow("erase, last yields") << 2 << kProgressYields + 5 << false << true;
+    }
+    void closingDuringAnAnimationEndsItCleanly() {
+        QFETCH(int, operation);
+        QFETCH(long long, at);
+        QFETCH(bool, byEscape);
+        QFETCH(bool, deleteAtOnce);
+        FakePlatform fake;
+        Form28* f = openConsole();
+        if (operation != 0) {
+            f->Command29->click();
+            fake.yields = 0;
+        }
+        QPointer<Form28> console(f);
+        long long closedAt = -1;
+        fake.onYield = [&](long long n) {
+            if (n != at || !console) return;
+            closedAt = n;
+            if (byEscape)
+                QTest::keyClick(console->Command3, Qt::Key_Escape);
+            else
+                console->Command3->click();
+            if (deleteAtOnce) testing::flushDeletes();
+        };
+        QPushButton* start = operation == 0   ? f->Command29
+                             : operation == 1 ? f->Command30
+                                              : f->Command1;
+        start->click();
+        QCOMPARE(closedAt, at);
+        // The animation stopped at the yield that saw the window go.
+        QCOMPARE(fake.yields, at);
+        QVERIFY(!findConsole());
+        testing::flushDeletes();
+        QVERIFY(!console);
+        expectFreshConsole();
+    }
+
+    // ---- Diagnosis and Erase Faults ----
+
+    void reportFollowsTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("English") << 2 << kEnglishReport;
+        QStringList spanish = {
+            "Fallos detectados: 1",
+            " ",
+            "Código Fallo: 050528  ECM  No Presente",
+            " ",
+            "Válvula de ralentí (Bypass Valve)",
+            "Fallo en la etapa de salida",
+            " ",
+            "Causas Posibles:",
+            "Válvula dañada, cableado dañado, conector o pines de salida de la ECM dañados.",
+            " ",
+            "Procedimiento de reparación:",
+            "Compruebe 50 Ohms entre los pines A y D y entre los pines B",
+            "y C de la válvula Bypass. Compruebe el cableado del circuito.",
+            "Compruebe los pines 2-A-36 2-A-35 2-A-37 y 2-A-38.",
+        };
+        QTest::newRow("Spanish") << 1 << spanish;
+        QStringList french = kEnglishReport;
+        french[0] = shell::catalogText("CatFaultsDetected", 3) + "1";
+        french[2] = shell::catalogText("CatFaultCode", 3) + "050528  ECM  Occurred";
+        QTest::newRow("French") << 3 << french;
+    }
+    void reportFollowsTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QStringList, expected);
+        FakePlatform fake;
+        setLanguage(language);
+        Form28* f = openConsole();
+        f->Command29->click();
+        fake.yields = 0;
+        f->Command30->click();
+        QCOMPARE(fake.yields, kProgressYields);
+        QCOMPARE(lines(f->List1), expected);
+        QVERIFY(!f->Frame14->isVisible());
+        QVERIFY(!fake.busy);
+        // Twice in a row: still fourteen rows.
+        f->Command30->click();
+        QCOMPARE(f->List1->count(), 14);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        QCOMPARE(f->faultsStored, 1);
+    }
+
+    void eraseThenDiagnosisThenReconnect() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form28* f = openConsole();
+        f->Command29->click();
+        f->Command30->click();
+        fake.yields = 0;
+        f->Command1->click();
+        QCOMPARE(fake.yields, kProgressYields + 11);
+        QCOMPARE(f->faultsStored, 0);
+        QCOMPARE(f->List1->count(), 0);
+        QVERIFY(f->Frame7->isVisible());
+        QVERIFY(!f->Frame14->isVisible());
+        QCOMPARE(f->Label7->text(), QStringLiteral("All faults in memory are erased"));
+        QVERIFY(f->Frame7->title().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), f->Command15);
+        QVERIFY(!fake.busy);
+
+        f->Command15->click();
+        QVERIFY(!f->Frame7->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+
+        f->Command30->click();
+        QCOMPARE(f->List1->count(), 0);
+        QVERIFY(f->Frame7->isVisible());
+        QVERIFY(f->Frame7->title().isEmpty());
+        QCOMPARE(f->Label7->text(), QStringLiteral("There are not faults detected"));
+
+        // Erasing again keeps the state; the message reads the catalog at the moment.
+        f->Command15->click();
+        setLanguage(1);
+        f->Command1->click();
+        QCOMPARE(f->faultsStored, 0);
+        QCOMPARE(f->Label7->text(), QStringLiteral("Se eliminaron los fallos almacenados"));
+        f->Command15->click();
+
+        // A new connection stores the fault again.
+        setLanguage(2);
+        f->Command29->click();
+        f->Command30->click();
+        QCOMPARE(lines(f->List1), kEnglishReport);
+        QVERIFY(!f->Frame7->isVisible());
+    }
+};
+
+QTEST_MAIN(TestBombardierConsole)
+#include "test_bombardier_console.moc"

@@ -1,0 +1,321 @@
+// The Bombardier console's data panels: History/Live Data, Monitoring and the recorded-data
+// tabs, with the hour arithmetic and number formats behind them.
+#include "consoles/bombardier/hours.h"
+#include "tests/bombardier/bombardier_support.h"
+#include "ui/flexgrid.h"
+#include "ui/twips.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace bombardier_test;
+using bombardier::Form28;
+using testing::FakePlatform;
+namespace hours = bombardier::hours;
+
+namespace {
+Form28* connectedConsole() {
+    Form28* f = openConsole();
+    f->Command29->click();
+    return f;
+}
+
+QStringList column(const ui::FlexGrid* g, int col, int fromRow = 1) {
+    QStringList out;
+    for (int r = fromRow; r < g->rows(); ++r)
+        out << g->textAt(r, col);
+    return out;
+}
+
+// The value of each bar of a data chart (bar k is set k's own category).
+QList<qreal> bars(QChartView* view) {
+    QList<qreal> out;
+    const auto* series = static_cast<QStackedBarSeries*>(view->chart()->series().constFirst());
+    const QList<QBarSet*> sets = series->barSets();
+    for (int k = 0; k < sets.size(); ++k)
+        out << sets[k]->at(k);
+    return out;
+}
+
+void expectSummary(const ui::FlexGrid* g, bool values, const QString& unit) {
+    QCOMPARE(g->rows(), 3);
+    QCOMPARE(g->cols(), 6);
+    QCOMPARE(g->fixedRows(), 1);
+    QCOMPARE(g->fixedCols(), 1);
+    QCOMPARE(ui::topTw(g), 450);
+    QCOMPARE(g->height(), ui::px(820));
+    QCOMPARE(g->colWidth(0), 630);
+    QCOMPARE(g->colWidth(5), 1605); // 1610 twips at whole pixels
+    QCOMPARE(g->rowTexts(0), (QStringList{"", "Intake Kpa", "Intake º" + unit, "Exhaust º" + unit,
+                                          "Engine º" + unit, "Batt. Volt."}));
+    if (values) {
+        QCOMPARE(g->rowTexts(1), (QStringList{"Max", "158", "84", "140", "103", "14,67"}));
+        QCOMPARE(g->rowTexts(2), (QStringList{"Min", "21", "10", "0", "9", "5,65"}));
+    } else {
+        QCOMPARE(g->rowTexts(1), (QStringList{"Max", "", "", "", "", ""}));
+        QCOMPARE(g->rowTexts(2), (QStringList{"Min", "", "", "", "", ""}));
+    }
+}
+
+void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QString& unit) {
+    QCOMPARE(g->rows(), 121);
+    QCOMPARE(g->cols(), 5);
+    QCOMPARE(g->fixedCols(), 0);
+    QCOMPARE(g->height(), ui::px(1120));
+    QCOMPARE(g->rowTexts(0),
+             (QStringList{"Time Sec.", "Speed RPM", "TPS Deg", "Engine º" + unit, "Intake Kpa"}));
+    QCOMPARE(g->rowTexts(1), (QStringList{"0.0", "2112", "7,92", "103", "158"}));
+    QCOMPARE(g->rowTexts(2), (QStringList{"0.5", "0", "0,00", "0", "0"}));
+    QCOMPARE(g->textAt(3, 0), "1" + decimal + "0");
+    QCOMPARE(g->textAt(4, 0), "1" + decimal + "5");
+    QCOMPARE(g->textAt(120, 0), "59" + decimal + "5");
+    for (int r = 2; r < 121; ++r)
+        QCOMPARE(g->rowTexts(r).mid(1), (QStringList{"0", "0,00", "0", "0"}));
+}
+} // namespace
+
+class TestBombardierPanels : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        setLanguage(2);
+        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        hours::setNumberLocale(std::nullopt);
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    // ---- Hour arithmetic ----
+
+    void countersBecomeTenthsOfHours() {
+        QCOMPARE(hours::wordMinutes("1333"), 4915);
+        QCOMPARE(hours::wordMinutes("033f"), 831);
+        QCOMPARE(hours::wordMinutes("01010333"), 257); // only the first four characters
+        QCOMPARE(hours::wordMinutes(""), 0);
+        QCOMPARE(hours::wordMinutes("12"), 18);
+        QCOMPARE(hours::wordMinutes("-1"), 0);
+        QCOMPARE(hours::wordMinutes("0x12"), 0);
+        QCOMPARE(hours::wordMinutes("FFFF"), 65535);
+        // Exact halves go away from zero: 13.65 h and 13.85 h, 0.05 h; 0.0333 h goes down.
+        QCOMPARE(hours::minutesToTenths(819), 137);
+        QCOMPARE(hours::minutesToTenths(831), 139);
+        QCOMPARE(hours::minutesToTenths(3), 1);
+        QCOMPARE(hours::minutesToTenths(2), 0);
+        QCOMPARE(hours::minutesToTenths(4915), 819);
+        QCOMPARE(hours::minutesToTenths(5389), 898);
+    }
+
+    void tenthsFollowTheDecimalSeparator() {
+        const QLocale dot(QLocale::English, QLocale::UnitedStates);
+        const QLocale comma(QLocale::Spanish, QLocale::Spain);
+        QCOMPARE(hours::formatTenths(0, dot), QStringLiteral("0.0"));
+        QCOMPARE(hours::formatTenths(5, dot), QStringLiteral("0.5"));
+        QCOMPARE(hours::formatTenths(137, comma), QStringLiteral("13,7"));
+        // No grouping, however large.
+        QCOMPARE(hours::formatTenths(65535, dot), QStringLiteral("6553.5"));
+        QCOMPARE(hours::formatTenths(65535, comma), QStringLiteral("6553,5"));
+    }
+
+    // ---- History/Live Data and Monitoring ----
+
+    void liveDataLayoutsAfterEachButton() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command31->click();
+        QVERIFY(f->Frame13->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command59);
+        QVERIFY(enabledButtons(f).isEmpty());
+        expectSummary(f->MSFlexGrid2, false, "C");
+
+        f->Command60->click();
+        expectRecording(f->MSFlexGrid2, ".", "C");
+        f->Command66->click(); // Monitoring does not touch the table
+        f->Command64->click();
+
+        f->Command31->click();
+        expectSummary(f->MSFlexGrid2, false, "C");
+        f->Command60->click();
+        f->Command54->click();
+        expectSummary(f->MSFlexGrid2, true, "C");
+        f->Command54->click();
+        expectSummary(f->MSFlexGrid2, true, "C");
+        f->Command60->click();
+        f->Command60->click();
+        expectRecording(f->MSFlexGrid2, ".", "C");
+    }
+
+    void fahrenheitAndCommaSystem() {
+        FakePlatform fake;
+        setLanguage(2, 2);
+        hours::setNumberLocale(QLocale(QLocale::German, QLocale::Germany));
+        Form28* f = connectedConsole();
+        f->Command31->click();
+        f->Command54->click();
+        expectSummary(f->MSFlexGrid2, true, "F");
+        f->Command60->click();
+        expectRecording(f->MSFlexGrid2, ",", "F");
+        f->Command66->click();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(f->Label50[i]->text(), QStringLiteral("ºF"));
+    }
+
+    void monitoringAndExits() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command31->click();
+        f->Command66->click();
+        QVERIFY(!f->Frame13->isVisible());
+        QVERIFY(f->Frame18->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command64);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(f->Label50[i]->text(), QStringLiteral("ºC"));
+        QVERIFY(enabledButtons(f).isEmpty());
+        f->Command65->click();
+        QList<QLabel*> values = {f->Label35, f->Label36, f->Label37, f->Label38,
+                                 f->Label39, f->Label40, f->Label41, f->Label42};
+        for (QLabel* v : values)
+            QVERIFY(v->text().isEmpty());
+        QVERIFY(f->Frame18->isVisible());
+
+        f->Command64->click();
+        QVERIFY(!f->Frame18->isVisible());
+        QVERIFY(!f->Frame13->isVisible());
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+
+        f->Command31->click();
+        f->Command59->click();
+        QVERIFY(!f->Frame13->isVisible());
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
+
+    void panelsWorkInAnInactiveConsole() {
+        // Focus actions still run when the console is not the active window.
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        QApplication::setActiveWindow(nullptr);
+        f->Command31->click();
+        f->Command66->click();
+        QCOMPARE(f->Label50[0]->text(), QStringLiteral("ºC"));
+        f->Command64->click();
+        f->Command55->click();
+        f->Command71->click();
+        QVERIFY(!f->SSTab1->isVisible());
+    }
+
+    // ---- Recorded data ----
+
+    void infoOpensWithPlaceholders() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command55->click();
+        QVERIFY(f->SSTab1->isVisible());
+        QCOMPARE(f->SSTab1->currentIndex(), 0);
+        QCOMPARE(f->SSTab1->tabText(1), QStringLiteral("RPM Profile"));
+        QVERIFY(enabledButtons(f).isEmpty());
+        QVERIFY(f->Command56->isEnabled());
+        QVERIFY(f->Graph2->isVisible() && !f->Graph1->isVisible());
+        QVERIFY(!f->Graph4->isHidden() && f->Graph3->isHidden());
+        QCOMPARE(f->Frame12->title(), QStringLiteral("Purchase"));
+        QCOMPARE(f->MSFlexGrid4->rows(), 5);
+        QCOMPARE(f->MSFlexGrid4->rowTexts(0), (QStringList{"Type", "RunTime"}));
+        QCOMPARE(column(f->MSFlexGrid4, 0), (QStringList{"Normal", "", "", "Limp Home"}));
+        QCOMPARE(column(f->MSFlexGrid4, 1), (QStringList{"0.0 Hrs", "", "", "0.0 Hrs"}));
+        QCOMPARE(f->MSFlexGrid5->rows(), 7);
+        QCOMPARE(column(f->MSFlexGrid5, 0), (QStringList{"500-1700", "1701-3000", "3001-4500",
+                                                         "4501-6000", "6001-8000", "8001 --->"}));
+        QCOMPARE(column(f->MSFlexGrid5, 1), QStringList(6, "0.0 Hrs"));
+        QCOMPARE(f->Text7->text(), QStringLiteral("Test Owner"));
+        QVERIFY(!f->Text8->isEnabled());
+        QVERIFY(!f->Command57->isEnabled());
+    }
+
+    void readFillsTablesChartsAndTotals_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("sep");
+        QTest::newRow("dot") << QLocale(QLocale::English, QLocale::UnitedStates) << ".";
+        QTest::newRow("comma") << QLocale(QLocale::Spanish, QLocale::Spain) << ",";
+    }
+    void readFillsTablesChartsAndTotals() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, sep);
+        FakePlatform fake;
+        hours::setNumberLocale(locale);
+        Form28* f = connectedConsole();
+        f->Command55->click();
+        auto d = [&](const char* s) { return QString::fromLatin1(s).replace(".", sep); };
+
+        for (int pass = 0; pass < 2; ++pass) { // reading again gives the same
+            f->Command68->click();
+            QCOMPARE(column(f->MSFlexGrid4, 1), (QStringList{d("81.9 Hrs"), "", "", d("0.0 Hrs")}));
+            QCOMPARE(f->Label65->text(), d("81.9"));
+            QVERIFY(f->Graph1->isVisible() && !f->Graph2->isVisible());
+            QCOMPARE(bars(f->Graph1), (QList<qreal>{4915 / 60.0, 0, 0, 0}));
+            QCOMPARE(f->counterWords[1], QStringLiteral("1333"));
+
+            f->SSTab1->setCurrentIndex(1);
+            f->Command61->click();
+            QCOMPARE(column(f->MSFlexGrid5, 1),
+                     (QStringList{d("4.3 Hrs"), d("13.7 Hrs"), d("13.9 Hrs"), d("22.5 Hrs"),
+                                  d("30.7 Hrs"), d("4.8 Hrs")}));
+            QCOMPARE(f->Label66->text(), d("89.8"));
+            QVERIFY(f->Graph3->isVisible() && !f->Graph4->isVisible());
+            QCOMPARE(bars(f->Graph3).size(), 6);
+            QCOMPARE(bars(f->Graph3)[1], 819 / 60.0);
+            QCOMPARE(f->counterWords[6], QStringLiteral("0122"));
+            f->SSTab1->setCurrentIndex(0);
+        }
+
+        // Info again: tables and charts back to their placeholders; only the Run Time
+        // total is cleared.
+        f->Command72->click();
+        f->Command55->click();
+        QCOMPARE(column(f->MSFlexGrid4, 1), (QStringList{"0.0 Hrs", "", "", "0.0 Hrs"}));
+        QCOMPARE(column(f->MSFlexGrid5, 1), QStringList(6, "0.0 Hrs"));
+        QVERIFY(f->Label65->text().isEmpty());
+        QCOMPARE(f->Label66->text(), d("89.8"));
+        QVERIFY(f->Graph2->isVisible() && !f->Graph1->isVisible());
+    }
+
+    void eachTabExitReturnsToTheConsole_data() {
+        QTest::addColumn<int>("page");
+        QTest::newRow("Run Time") << 0;
+        QTest::newRow("RPM Profile") << 1;
+        QTest::newRow("Purchase") << 2;
+    }
+    void eachTabExitReturnsToTheConsole() {
+        QFETCH(int, page);
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command55->click();
+        f->SSTab1->setCurrentIndex(2);
+        f->Text7->setFocus();
+        QVERIFY(f->Command57->isEnabled());
+        f->Command57->click(); // Save does nothing
+        QCOMPARE(f->Text7->text(), QStringLiteral("Test Owner"));
+        QVERIFY(f->SSTab1->isVisible());
+
+        f->SSTab1->setCurrentIndex(page);
+        QPushButton* exits[] = {f->Command72, f->Command71, f->Command56};
+        exits[page]->click();
+        QVERIFY(!f->SSTab1->isVisible());
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        // Only the Run Time page's Exit disables Save again.
+        QCOMPARE(f->Command57->isEnabled(), page != 0);
+    }
+};
+
+QTEST_MAIN(TestBombardierPanels)
+#include "test_bombardier_panels.moc"
