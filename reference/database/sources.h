@@ -45,6 +45,8 @@ std::unique_ptr<TableSource> openSqlScript(const QByteArray& script, const QStri
                                            QString* error);
 // A real Access file whose page 0 has been checked. Tables are read by the helper process.
 std::unique_ptr<TableSource> openAccessFile(const QString& path, const QString& password);
+// How long the helper may take to read one table before the file counts as damaged.
+void setAccessTimeoutMs(int ms);
 
 // The collation given to every workspace column: case-insensitive, accents sorting next to
 // their base letter (e < é < f) but not equal to it, as Access compares and sorts text.

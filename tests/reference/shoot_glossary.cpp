@@ -1,0 +1,43 @@
+// Renders the glossary window to PNG files (docs/screenshots/).
+// Usage: shoot_glossary OUTPUT_DIR
+#include "app/windows.h"
+#include "reference/form9.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    app::registerWindows();
+    auto& registry = shell::WindowRegistry::instance();
+    auto shoot = [&](int language, const char* name) {
+        ERRORS32::LanguageIndex = static_cast<short>(language);
+        shell::FillLanguageCatalog();
+        ui::Form* f = registry.load(QStringLiteral("Form9"));
+        QApplication::processEvents();
+        f->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+        registry.unload(QStringLiteral("Form9"));
+        testing::flushDeletes();
+    };
+    {
+        // A fresh installation: the bundled glossary.
+        testing::FakePlatform fake;
+        shoot(1, "glossary-spanish.png");
+        shoot(2, "glossary-english.png");
+        shoot(3, "glossary-french.png");
+        shoot(5, "glossary-german-empty.png");
+    }
+    {
+        // A file that is not a database: the message, then the empty window.
+        testing::FakePlatform fake;
+        fake.writeFile(QStringLiteral("orvanedemo/terrasond/db1.mdb"), "not a database");
+        shoot(2, "glossary-unreadable-database.png");
+    }
+    return 0;
+}

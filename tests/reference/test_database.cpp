@@ -1,0 +1,437 @@
+// Reading the reference databases: Access files, SQLite files and the bundled demo data,
+// and what happens with damaged files, wrong passwords and bad queries.
+#include "reference/database/database.h"
+#include "reference/database/jet_header.h"
+#include "reference/database/mdb_output.h"
+#include "reference/database/sources.h"
+#include "tests/support/fake_platform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+using reference::Database;
+using reference::Recordset;
+using testing::FakePlatform;
+
+namespace {
+
+const QString kDb = QStringLiteral("orvanedemo/terrasond/db1.mdb");
+const QString kPassword = QString::fromLatin1(reference::kDatabasePassword);
+const QString kGlossarySql = QStringLiteral("SELECT * from glosary order by siglas");
+
+QString fixture(const QString& rel) {
+    return QStringLiteral(TERRASOND_TEST_DATA "/") + rel;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The manifest's rows of a table, in storage order; JSON null becomes a Null QVariant.
+QList<QVariantList> manifestRows(const QString& file, const QString& table) {
+    const QJsonObject root = QJsonDocument::fromJson(readAll(fixture("manifest.json"))).object();
+    for (const QJsonValue f : root.value("files").toArray()) {
+        if (f.toObject().value("path").toString() != file) continue;
+        QList<QVariantList> rows;
+        const QJsonArray jr =
+            f.toObject().value("tables").toObject().value(table).toObject().value("rows").toArray();
+        for (const QJsonValue r : jr) {
+            QVariantList row;
+            for (const QJsonValue v : r.toArray())
+                row << (v.isNull() ? QVariant() : QVariant(v.toString()));
+            rows << row;
+        }
+        return rows;
+    }
+    return {};
+}
+
+struct Read {
+    QList<QVariantList> rows;
+    QString error;
+};
+
+Read query(const QString& rel, const QString& sql, const QVariantList& params = {},
+           const QString& password = kPassword) {
+    Read out;
+    auto db = Database::OpenDatabase(rel, password, &out.error);
+    if (!db) return out;
+    auto rs = db->CreateDynaset(sql, params, &out.error);
+    if (!rs) return out;
+    const int count = rs->RecordCount();
+    const QStringList fields = {"siglas", "sp", "en", "fr", "it"};
+    while (!rs->atEOF()) {
+        QVariantList row;
+        for (const QString& f : fields)
+            row << rs->field(f);
+        out.rows << row;
+        rs->MoveNext();
+    }
+    if (count != out.rows.size()) out.error = QStringLiteral("RecordCount disagrees");
+    rs.reset();
+    db->Close();
+    return out;
+}
+
+// The glossary rows sorted as Access sorts them.
+QList<QVariantList> sortedGlossary() {
+    QList<QVariantList> rows = manifestRows("glossary/db1.mdb", "glosary");
+    std::stable_sort(rows.begin(), rows.end(), [](const QVariantList& a, const QVariantList& b) {
+        return reference::detail::accessCompare(a[0].toString(), b[0].toString()) < 0;
+    });
+    return rows;
+}
+
+void install(FakePlatform& fake, const QString& fixtureFile, const QString& rel = kDb) {
+    fake.writeFile(rel, readAll(fixture(fixtureFile)));
+}
+
+// An SQLite copy of the glossary fixture, with plain (case-sensitive) text columns.
+void writeSqliteGlossary(const QString& path, const QList<QVariantList>& rows) {
+    QDir().mkpath(QFileInfo(path).path());
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO glosary VALUES (?,?,?,?,?)", -1, &st, nullptr);
+    for (const QVariantList& r : rows) {
+        sqlite3_reset(st);
+        for (int i = 0; i < 5; ++i) {
+            if (r[i].isNull()) {
+                sqlite3_bind_null(st, i + 1);
+            } else {
+                const QByteArray u = r[i].toString().toUtf8();
+                sqlite3_bind_text(st, i + 1, u.constData(), static_cast<int>(u.size()),
+                                  SQLITE_TRANSIENT);
+            }
+        }
+        QCOMPARE(sqlite3_step(st), SQLITE_DONE);
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER)); }
+
+    // The same glossary, whichever kind of file holds it: rows sorted case-insensitively
+    // (iBR and kPa among the capitals), Null kept apart from the empty text, Unicode intact.
+    void readsTheGlossary_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("access 2000") << "glossary/db1.mdb";
+        QTest::newRow("access 2002-2003") << "glossary-v2003/db1.mdb";
+        QTest::newRow("no password") << "glossary-nopass/db1.mdb";
+        QTest::newRow("sqlite") << "";
+    }
+    void readsTheGlossary() {
+        QFETCH(QString, file);
+        FakePlatform fake;
+        if (file.isEmpty())
+            writeSqliteGlossary(fake.path(kDb), manifestRows("glossary/db1.mdb", "glosary"));
+        else
+            install(fake, file);
+        const Read r = query(kDb, kGlossarySql);
+        QCOMPARE(r.error, QString());
+        const QList<QVariantList> expected = sortedGlossary();
+        QCOMPARE(r.rows.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(r.rows[i].size(), expected[i].size());
+            for (int c = 0; c < expected[i].size(); ++c) {
+                QCOMPARE(r.rows[i][c].isNull(), expected[i][c].isNull());
+                QCOMPARE(r.rows[i][c].toString(), expected[i][c].toString());
+            }
+        }
+        QStringList order;
+        for (const QVariantList& row : r.rows)
+            order << row[0].toString();
+        QVERIFY(order.indexOf("iBR") > order.indexOf("IAT") &&
+                order.indexOf("iBR") < order.indexOf("ISC"));
+        QVERIFY(order.indexOf("kPa") > order.indexOf("ISC") &&
+                order.indexOf("kPa") < order.indexOf("MAP"));
+        const auto at = [&](const QString& s) { return r.rows[order.indexOf(s)]; };
+        QVERIFY(at("CDI")[2].isNull());                                       // en Null
+        QVERIFY(!at("EGT")[4].isNull() && at("EGT")[4].toString().isEmpty()); // it ""
+        QCOMPARE(at("O2")[4].toString(), QString::fromUtf8("Sensore di ossigeno – sonda lambda"));
+    }
+
+    // Text compares without regard to case, as Access does; values are bound, never pasted
+    // into the SQL, so a quote in a value is just a character.
+    void boundParametersAndCaseInsensitiveCompare() {
+        FakePlatform fake;
+        QList<QVariantList> rows = manifestRows("glossary/db1.mdb", "glosary");
+        rows << QVariantList{QStringLiteral("O'R"), QStringLiteral("con comilla"), QVariant(),
+                             QVariant(), QVariant()};
+        writeSqliteGlossary(fake.path(kDb), rows);
+        const QString byCode = QStringLiteral("SELECT * from glosary where [siglas] = ?");
+        QCOMPARE(query(kDb, byCode, {QStringLiteral("wot")}).rows.size(), 1);
+        QCOMPARE(query(kDb, byCode, {QStringLiteral("O'R")}).rows.value(0).value(1).toString(),
+                 QStringLiteral("con comilla"));
+        const Read injected = query(kDb, byCode, {QStringLiteral("x' OR '1'='1")});
+        QCOMPARE(injected.error, QString());
+        QCOMPARE(injected.rows.size(), 0);
+        QCOMPARE(
+            query(kDb, QStringLiteral("SELECT * from GLOSARY where siglas = 'ibr'")).rows.size(),
+            1);
+    }
+
+    void collationKeepsAccentsNextToTheirLetter() {
+        using reference::detail::accessCompare;
+        QVERIFY(accessCompare(QStringLiteral("e"), QString::fromUtf8("é")) < 0);
+        QVERIFY(accessCompare(QString::fromUtf8("é"), QStringLiteral("f")) < 0);
+        QVERIFY(accessCompare(QString::fromUtf8("Ñ"), QString::fromUtf8("ñ")) == 0);
+        QVERIFY(accessCompare(QStringLiteral("ABC"), QStringLiteral("abd")) < 0);
+        QVERIFY(accessCompare(QString::fromUtf8("é"), QString::fromUtf8("e\u0301")) == 0);
+    }
+
+    // Where the data folder lacks the glossary, the bundled demo glossary serves.
+    void bundledGlossaryServesAFreshInstall() {
+        FakePlatform fake;
+        const Read r = query(kDb, kGlossarySql);
+        QCOMPARE(r.error, QString());
+        QVERIFY2(r.rows.size() >= 60 && r.rows.size() <= 100,
+                 qPrintable(QString::number(r.rows.size())));
+        for (int i = 0; i < r.rows.size(); ++i) {
+            for (int c = 0; c < 5; ++c)
+                QVERIFY2(!r.rows[i][c].toString().isEmpty(), qPrintable(r.rows[i][0].toString()));
+            if (i > 0)
+                QVERIFY(reference::detail::accessCompare(r.rows[i - 1][0].toString(),
+                                                         r.rows[i][0].toString()) < 0);
+        }
+    }
+
+    void badQueriesAreReported() {
+        FakePlatform fake;
+        install(fake, "glossary/db1.mdb");
+        QString error;
+        auto db = Database::OpenDatabase(kDb, kPassword, &error);
+        QVERIFY(db);
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from nothere"), &error));
+        QVERIFY2(error.contains("nothere") && error.contains("db1.mdb"), qPrintable(error));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT nofield from glosary"), &error));
+        QVERIFY2(error.contains("nofield"), qPrintable(error));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("DELETE FROM glosary"), &error));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT 1; DROP TABLE glosary"), &error));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("ATTACH '/tmp/x.db' AS x"), &error));
+        QVERIFY(
+            !db->CreateDynaset(QStringLiteral("SELECT * from glosary where siglas = ?"), &error));
+        auto rs = db->CreateDynaset(kGlossarySql, &error);
+        QVERIFY(rs);
+        QCOMPARE(rs->RecordCount(), 26);
+        QVERIFY(rs->hasField("SIGLAS") && !rs->hasField("de"));
+        QVERIFY(!rs->field("de").isValid());
+        db->Close();
+        QVERIFY(!db->CreateDynaset(kGlossarySql, &error));
+    }
+
+    // Files that cannot be opened: a clear message naming the file, in bounded time.
+    void unusableFilesAreRefused_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("other password") << "glossary-otherpass/db1.mdb"
+                                        << "password";
+        QTest::newRow("0 bytes") << "glossary-zero/db1.mdb"
+                                 << "empty";
+        QTest::newRow("not a database") << "glossary-notmdb/db1.mdb"
+                                        << "not an Access database";
+    }
+    void unusableFilesAreRefused() {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        FakePlatform fake;
+        install(fake, file);
+        QString error;
+        QVERIFY(!Database::OpenDatabase(kDb, kPassword, &error));
+        QVERIFY2(error.contains(expected) &&
+                     error.contains(QDir::toNativeSeparators(fake.path(kDb))),
+                 qPrintable(error));
+    }
+
+    void missingFileWithoutDemoData() {
+        FakePlatform fake;
+        QString error;
+        QVERIFY(!Database::OpenDatabase(QStringLiteral("nivasond/none.mdb"), kPassword, &error));
+        QVERIFY2(error.contains("not found") && error.contains("none.mdb"), qPrintable(error));
+    }
+
+    // Damaged Access files: libmdb hangs, crashes or silently returns too little on them.
+    // Each is reported as damaged, promptly; the two whose damage lies in a column-property
+    // blob (which the reader never decodes) read in full.
+    void damagedFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("truncated") << "glossary-corrupt/db1.mdb" << false;
+        QTest::newRow("random catalog") << "glossary-corrupt-random/db1.mdb" << false;
+        QTest::newRow("random data page") << "glossary-corrupt-data/db1.mdb" << false;
+        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb" << true;
+        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb" << true;
+    }
+    void damagedFiles() {
+        QFETCH(QString, file);
+        QFETCH(bool, readable);
+        FakePlatform fake;
+        install(fake, file);
+        QElapsedTimer clock;
+        clock.start();
+        const Read r = query(kDb, kGlossarySql);
+        QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
+        if (readable) {
+            QCOMPARE(r.error, QString());
+            QCOMPARE(r.rows, sortedGlossary());
+        } else {
+            QVERIFY(r.rows.isEmpty());
+            QVERIFY2(r.error.contains("damaged") && r.error.contains("db1.mdb"),
+                     qPrintable(r.error));
+        }
+    }
+
+    // Whatever the reader process does (dies, hangs, writes nonsense), the program reports
+    // a damaged file and goes on.
+    void readerFailures_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::newRow("crash") << QByteArray("kill -SEGV $$\n");
+        QTest::newRow("hang") << QByteArray("exec sleep 30\n");
+        QTest::newRow("nonsense") << QByteArray("head -c 5000 /dev/urandom\n");
+        QTest::newRow("cut short") << QByteArray("printf 'TSMDB 1\\ntable 7:glosary\\ncolumns "
+                                                 "1\\n10 6:siglas\\nrows 2\\nrow\\n3:ABS\\n'\n");
+        QTest::newRow("fails") << QByteArray("exit 3\n");
+    }
+    void readerFailures() {
+        QFETCH(QByteArray, script);
+        FakePlatform fake;
+        install(fake, "glossary/db1.mdb");
+        fake.writeFile("reader.sh", "#!/bin/sh\n" + script);
+        QFile::setPermissions(fake.path("reader.sh"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        reference::setMdbHelperPath(fake.path("reader.sh"));
+        reference::detail::setAccessTimeoutMs(1500);
+        const Read r = query(kDb, kGlossarySql);
+        reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
+        reference::detail::setAccessTimeoutMs(15000);
+        QVERIFY(r.rows.isEmpty());
+        QVERIFY2(r.error.contains("damaged"), qPrintable(r.error));
+    }
+
+    // The helper's output is checked to the byte: anything cut short is damage.
+    void parsesReaderOutput() {
+        using reference::detail::MdbOutput;
+        using reference::detail::parseMdbOutput;
+        const QByteArray whole = "TSMDB 1\ntable 7:glosary\ncolumns 2\n10 6:siglas\n4 2:id\n"
+                                 "rows 2\nrow\n3:ABS\n1:7\nrow\n0:\n~\nend 2\n";
+        const MdbOutput ok = parseMdbOutput(whole);
+        QCOMPARE(ok.verdict, MdbOutput::Verdict::Table);
+        QCOMPARE(ok.table.columns.size(), 2);
+        QCOMPARE(ok.table.columns[1].declaredType, QStringLiteral("INTEGER"));
+        QCOMPARE(ok.table.rows.size(), 2);
+        QVERIFY(!ok.table.rows[1][0].isNull() && ok.table.rows[1][0].toString().isEmpty());
+        QVERIFY(ok.table.rows[1][1].isNull());
+        for (int n = 0; n < whole.size(); ++n)
+            QCOMPARE(parseMdbOutput(whole.left(n)).verdict, MdbOutput::Verdict::Damaged);
+        QByteArray fewer = whole;
+        fewer.replace("rows 2", "rows 3");
+        QVERIFY(parseMdbOutput(fewer).reason.contains("2 of the 3"));
+        QCOMPARE(parseMdbOutput("TSMDB 1\nmissing\n").verdict, MdbOutput::Verdict::Missing);
+        QCOMPARE(parseMdbOutput("TSMDB 1\ntable 999999999999:x\n").verdict,
+                 MdbOutput::Verdict::Damaged);
+    }
+
+    // The file is read again for each query: when it vanishes or turns unreadable after
+    // the open, the next query says so.
+    void fileGoneBetweenQueries() {
+        FakePlatform fake;
+        install(fake, "glossary/db1.mdb");
+        QString error;
+        auto db = Database::OpenDatabase(kDb, kPassword, &error);
+        QVERIFY(db);
+        QVERIFY(db->CreateDynaset(QStringLiteral("SELECT * from glosary"), &error));
+        // An already loaded table stays readable.
+        QVERIFY(QFile::remove(fake.path(kDb)));
+        QVERIFY(db->CreateDynaset(QStringLiteral("SELECT count(*) from glosary"), &error));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
+        QVERIFY2(error.contains("not found") || error.contains("no longer"), qPrintable(error));
+
+        // Replaced by a file with another password.
+        install(fake, "glossary-otherpass/db1.mdb");
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
+        QVERIFY2(error.contains("password"), qPrintable(error));
+
+        if (geteuid() != 0) {
+            install(fake, "glossary/db1.mdb");
+            QFile::setPermissions(fake.path(kDb), QFileDevice::Permissions());
+            QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
+            QVERIFY2(error.contains("cannot be read"), qPrintable(error));
+        }
+    }
+
+    // The Yamaha details lookup: the code may hold a quote; Null and "" stay apart.
+    void yamahaDetails() {
+        FakePlatform fake;
+        install(fake, "yamaha-details/Y1.mdb", QStringLiteral("nivasond/Y1.mdb"));
+        QString error;
+        auto db = Database::OpenDatabase(QStringLiteral("nivasond/Y1.mdb"), kPassword, &error);
+        QVERIFY2(db, qPrintable(error));
+        const QString sql = QStringLiteral("SELECT * from detalles where [codigo] = ?");
+        auto rs = db->CreateDynaset(sql, {QStringLiteral("19")}, &error);
+        QVERIFY2(rs, qPrintable(error));
+        QCOMPARE(rs->RecordCount(), 1);
+        QVERIFY(!rs->isNull("cause1") && rs->text("cause1").isEmpty());
+        QVERIFY(!rs->text("cause2").isEmpty());
+        rs = db->CreateDynaset(sql, {QStringLiteral("-2")}, &error);
+        QVERIFY(rs && rs->isNull("cause1") && rs->isNull("job1"));
+        rs = db->CreateDynaset(sql, {QStringLiteral("1' OR '1'='1")}, &error);
+        QVERIFY2(rs, qPrintable(error));
+        QCOMPARE(rs->RecordCount(), 0);
+        QVERIFY(rs->atEOF());
+        rs = db->CreateDynaset(QStringLiteral("SELECT * from detalles2"), &error);
+        QVERIFY(rs);
+        QCOMPARE(rs->RecordCount(), 12);
+        QCOMPARE(rs->text("codigo"), QStringLiteral("-4")); // storage order kept
+    }
+
+    // Page 0: the password as stored by each fixture, and no harm from any damaged header.
+    void decodesThePassword() {
+        using reference::detail::decodeJetHeader;
+        const auto page0 = [](const char* f) { return readAll(fixture(f)).left(4096); };
+        QCOMPARE(decodeJetHeader(page0("glossary/db1.mdb"))->password, QStringLiteral("owl4827"));
+        QCOMPARE(decodeJetHeader(page0("glossary-otherpass/db1.mdb"))->password,
+                 QStringLiteral("wrongpass"));
+        QCOMPARE(decodeJetHeader(page0("glossary-nopass/db1.mdb"))->password, QString());
+        QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->password,
+                 QStringLiteral("owl4827"));
+        QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->created, 39114.5);
+        QVERIFY(!decodeJetHeader(page0("glossary-notmdb/db1.mdb")));
+
+        using reference::detail::checkJetHeader;
+        using reference::detail::JetCheck;
+        const QByteArray good = readAll(fixture("glossary/db1.mdb"));
+        QCOMPARE(checkJetHeader(good.left(4096), good.size(), kPassword), JetCheck::Ok);
+        QCOMPARE(checkJetHeader(good.left(4096), good.size(), QStringLiteral("OWL4827")),
+                 JetCheck::WrongPassword);
+        QCOMPARE(checkJetHeader(good.left(4096), good.size() - 1, kPassword), JetCheck::Truncated);
+        const QByteArray nopass = readAll(fixture("glossary-nopass/db1.mdb")).left(4096);
+        QCOMPARE(checkJetHeader(nopass, good.size(), QStringLiteral("anything")), JetCheck::Ok);
+        for (int n = 0; n <= 200; ++n)
+            QVERIFY(checkJetHeader(good.left(n), n, kPassword) != JetCheck::Ok);
+        // A creation date that is no number must not upset the decoding.
+        QByteArray odd = good.left(4096);
+        for (int i = 0x72; i < 0x7A; ++i)
+            odd[i] = static_cast<char>(0xFF);
+        QVERIFY(decodeJetHeader(odd));
+    }
+};
+
+QTEST_MAIN(TestDatabase)
+#include "test_database.moc"

@@ -1,0 +1,256 @@
+// The glossary window: what it lists in each language, and how it copes with bad data.
+#include "app/windows.h"
+#include "reference/database/database.h"
+#include "reference/form9.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/form3.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+#include "ui/flexgrid.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using namespace ERRORS32;
+using reference::Form9;
+using testing::FakePlatform;
+
+namespace {
+
+const QString kDb = QStringLiteral("orvanedemo/terrasond/db1.mdb");
+
+QByteArray fixture(const QString& rel) {
+    QFile f(QStringLiteral(TERRASOND_TEST_DATA "/") + rel);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void setLanguage(int index) {
+    LanguageIndex = static_cast<short>(index);
+    shell::FillLanguageCatalog();
+}
+
+Form9* openGlossary() {
+    auto* f = static_cast<Form9*>(shell::WindowRegistry::instance().load(QStringLiteral("Form9")));
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+// The filled rows of the grid as "siglas|meaning".
+QStringList listed(Form9* f) {
+    QStringList out;
+    for (int r = 0; r < f->MSFlexGrid1->rows(); ++r) {
+        const QStringList cells = f->MSFlexGrid1->rowTexts(r);
+        if (!cells.join(QString()).isEmpty()) out << cells.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+// A glossary in an SQLite file made by the test.
+void writeGlossary(const QString& path, int rows, const char* extraSql = nullptr) {
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    QString sql =
+        QStringLiteral("CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT);");
+    for (int i = 0; i < rows; ++i)
+        sql += QStringLiteral("INSERT INTO glosary VALUES ('A%1', 'sp%1', 'en%1', NULL, '');")
+                   .arg(i, 3, 10, QLatin1Char('0'));
+    if (extraSql) sql += QString::fromUtf8(extraSql);
+    QCOMPARE(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+class TestGlossary : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        app::registerWindows();
+        reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
+    }
+    void cleanup() {
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+        setLanguage(1);
+    }
+
+    void spanishFromTheAccessFile() {
+        FakePlatform fake;
+        fake.writeFile(kDb, fixture("glossary/db1.mdb"));
+        setLanguage(1);
+        Form9* f = openGlossary();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->windowTitle(), QString::fromUtf8("Acrónimos"));
+        QCOMPARE(f->Command2->text(), QStringLiteral("Salir"));
+        QCOMPARE(f->MSFlexGrid1->cols(), 2);
+        QCOMPARE(f->MSFlexGrid1->rows(), 50);
+        QCOMPARE(f->MSFlexGrid1->fixedRows(), 0);
+        QCOMPARE(f->MSFlexGrid1->fixedCols(), 0);
+        QCOMPARE(f->MSFlexGrid1->columnWidth(0), ui::px(880));
+        QCOMPARE(f->MSFlexGrid1->columnWidth(1), ui::px(8600));
+        QVERIFY(f->Command2->hasFocus());
+        QVERIFY(fake.messages.isEmpty());
+        const QStringList rows = listed(f);
+        QCOMPARE(rows.size(), 26);
+        QCOMPARE(rows.first(), QString::fromUtf8("ATDC|Después del punto muerto superior"));
+        QCOMPARE(rows.indexOf(QString::fromUtf8("iBR|Freno y marcha atrás inteligentes")), 15);
+        QCOMPARE(rows.last(), QString::fromUtf8("WOT|Mariposa totalmente abierta (plena carga)"));
+    }
+
+    // Rows without a meaning in the language are skipped without leaving a gap.
+    void otherLanguagesSkipRowsWithoutMeaning_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<int>("count");
+        QTest::newRow("english") << 2 << "Glosary"
+                                 << "CDI" << 25;
+        QTest::newRow("french") << 3 << QString::fromUtf8("Abréviations") << "WOT" << 25;
+        QTest::newRow("italian") << 4 << "Abbreviazioni"
+                                 << "EGT" << 25;
+    }
+    void otherLanguagesSkipRowsWithoutMeaning() {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        QFETCH(QString, missing);
+        QFETCH(int, count);
+        FakePlatform fake;
+        fake.writeFile(kDb, fixture("glossary/db1.mdb"));
+        setLanguage(language);
+        Form9* f = openGlossary();
+        QCOMPARE(f->windowTitle(), title);
+        QCOMPARE(f->Command2->text(), CatExit);
+        const QStringList rows = listed(f);
+        QCOMPARE(rows.size(), count);
+        for (int r = 0; r < count; ++r)
+            QVERIFY(!f->MSFlexGrid1->textAt(r, 1).isEmpty());
+        QVERIFY(!rows.join('\n').contains(missing + '|'));
+        if (language == 4)
+            QVERIFY(rows.contains(QString::fromUtf8("O2|Sensore di ossigeno – sonda lambda")));
+    }
+
+    void languagesWithoutColumnShowNothing() {
+        FakePlatform fake;
+        fake.writeFile(kDb, fixture("glossary/db1.mdb"));
+        for (int language = 5; language <= 8; ++language) {
+            setLanguage(language);
+            Form9* f = openGlossary();
+            QCOMPARE(f->windowTitle(), QStringLiteral("Glosary"));
+            QVERIFY(listed(f).isEmpty());
+            QCOMPARE(f->MSFlexGrid1->rows(), 50);
+            QVERIFY(fake.messages.isEmpty());
+            f->Command2->click();
+            testing::flushDeletes();
+        }
+    }
+
+    void emptyTableSaysNoData() {
+        FakePlatform fake;
+        fake.writeFile(kDb, fixture("glossary-empty/db1.mdb"));
+        Form9* f = openGlossary();
+        QCOMPARE(fake.messages, QStringList{QStringLiteral("No hay datos")});
+        QVERIFY(listed(f).isEmpty());
+        QVERIFY(f->Command2->hasFocus());
+    }
+
+    // A database that cannot be read: one clear message, an empty window that still closes.
+    void unreadableDatabaseLeavesAUsableWindow_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("other password") << fixture("glossary-otherpass/db1.mdb") << "password";
+        QTest::newRow("damaged") << fixture("glossary-corrupt-data/db1.mdb") << "damaged";
+        QTest::newRow("not a database") << QByteArray("siglas;sp\nABS;freno\n") << "not an Access";
+    }
+    void unreadableDatabaseLeavesAUsableWindow() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        FakePlatform fake;
+        fake.writeFile(kDb, bytes);
+        Form9* f = openGlossary();
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY2(fake.messages[0].contains(expected) && fake.messages[0].contains("db1.mdb"),
+                 qPrintable(fake.messages[0]));
+        QVERIFY(listed(f).isEmpty());
+        QVERIFY(f->isVisible() && f->Command2->isEnabled());
+        f->Command2->click();
+        testing::flushDeletes();
+        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form9")));
+    }
+
+    void missingFieldIsReported() {
+        FakePlatform fake;
+        QDir().mkpath(fake.path(QStringLiteral("orvanedemo/terrasond")));
+        sqlite3* db = nullptr;
+        sqlite3_open(fake.path(kDb).toUtf8().constData(), &db);
+        sqlite3_exec(db,
+                     "CREATE TABLE glosary (siglas TEXT, spanish TEXT); "
+                     "INSERT INTO glosary VALUES ('ABS', 'Antibloqueo');",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        Form9* f = openGlossary();
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY2(fake.messages[0].contains("sp"), qPrintable(fake.messages[0]));
+        QVERIFY(listed(f).isEmpty());
+    }
+
+    // With no glossary in the data folder the bundled one serves.
+    void freshInstallShowsTheBundledGlossary() {
+        FakePlatform fake;
+        setLanguage(2);
+        Form9* f = openGlossary();
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(f->MSFlexGrid1->rows() > 50);
+        QCOMPARE(listed(f).size(), f->MSFlexGrid1->rows());
+    }
+
+    void gridGrowsPast50Rows() {
+        FakePlatform fake;
+        QDir().mkpath(fake.path(QStringLiteral("orvanedemo/terrasond")));
+        writeGlossary(fake.path(kDb), 120);
+        setLanguage(2);
+        Form9* f = openGlossary();
+        QCOMPARE(f->MSFlexGrid1->rows(), 120);
+        QCOMPARE(f->MSFlexGrid1->rowTexts(119), (QStringList{"A119", "en119"}));
+        // French meanings are all Null: nothing listed, grid at its design size.
+        f->Command2->click();
+        testing::flushDeletes();
+        setLanguage(3);
+        f = openGlossary();
+        QVERIFY(listed(f).isEmpty());
+        QCOMPARE(f->MSFlexGrid1->rows(), 50);
+    }
+
+    // Escape on Exit brings the main window back (once) and closes the glossary.
+    void escapeReopensTheMainWindow() {
+        FakePlatform fake;
+        auto& registry = shell::WindowRegistry::instance();
+        Form9* f = openGlossary();
+        QVERIFY(!registry.find(QStringLiteral("Form3")));
+        QTest::keyClick(f->Command2, Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(!registry.find(QStringLiteral("Form9")));
+        ui::Form* main = registry.find(QStringLiteral("Form3"));
+        QVERIFY(main && main->isVisible());
+
+        f = openGlossary();
+        QTest::keyClick(f->Command2, Qt::Key_Escape);
+        testing::flushDeletes();
+        QCOMPARE(registry.find(QStringLiteral("Form3")), main);
+        int mains = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Form3") || qobject_cast<shell::Form3*>(w))
+                mains += w->isVisible();
+        QCOMPARE(mains, 1);
+    }
+};
+
+QTEST_MAIN(TestGlossary)
+#include "test_glossary.moc"
