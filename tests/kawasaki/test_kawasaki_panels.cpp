@@ -156,6 +156,7 @@ private Q_SLOTS:
             FakePlatform fake;
             Form71* f = connectedConsole();
             if (qstrcmp(name, "Command5") == 0) QVERIFY(click(f->Command31));
+            fake.processEventsOnYield = true; // deferred deletions may run inside the yields
             const long long stop = fake.yields + 3 * 10001;
             // Exit, or unloaded by program while a panel has disabled Exit.
             atYield(fake, stop, [&] {
