@@ -10,9 +10,16 @@ namespace reference {
 // windows were written against: open a database, create a result set from SQL text,
 // walk it with MoveNext until EOF, read fields by name, close.
 //
-// A database file is either a real Access (.mdb) file or an SQLite file, told apart by
-// its content. When the user's data folder lacks the file, the program's bundled demo
-// data serve instead.
+// A database file is either a real Access (.mdb, Jet3/Jet4) file or an SQLite file, told
+// apart by its content. When the user's data folder lacks the file, the program's bundled
+// demo data serve instead (the SQL script ":/bundled/<relative path>.sql").
+//
+// Queries run on SQLite, on an in-memory copy of the tables they name, so the program's
+// SQL runs unchanged ([codigo] quoting included). Text compares and sorts as Access does:
+// without regard to case, accented letters next to their base letter. An Access file's
+// password is checked against its header when it is opened; its tables are read by the
+// helper program terrasond-mdb in a separate process, so that a damaged file can neither
+// hang nor crash the program. Result sets are read whole: RecordCount is exact.
 
 class Recordset {
 public:

@@ -6,6 +6,7 @@
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
 #include "tests/support/fake_platform.h"
+#include "ui/flexgrid.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,11 +17,16 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(out);
     app::registerWindows();
     auto& registry = shell::WindowRegistry::instance();
-    auto shoot = [&](int language, const char* name) {
+    auto shoot = [&](int language, const char* name, int scrollToRow = 0) {
         ERRORS32::LanguageIndex = static_cast<short>(language);
         shell::FillLanguageCatalog();
-        ui::Form* f = registry.load(QStringLiteral("Form9"));
+        auto* f = static_cast<reference::Form9*>(registry.load(QStringLiteral("Form9")));
         QApplication::processEvents();
+        if (scrollToRow > 0) {
+            f->MSFlexGrid1->scrollToItem(f->MSFlexGrid1->item(scrollToRow, 0),
+                                         QAbstractItemView::PositionAtTop);
+            QApplication::processEvents();
+        }
         f->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
         registry.unload(QStringLiteral("Form9"));
         testing::flushDeletes();
@@ -31,6 +37,7 @@ int main(int argc, char* argv[]) {
         shoot(1, "glossary-spanish.png");
         shoot(2, "glossary-english.png");
         shoot(3, "glossary-french.png");
+        shoot(4, "glossary-italian-scrolled.png", 26);
         shoot(5, "glossary-german-empty.png");
     }
     {

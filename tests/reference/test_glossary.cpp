@@ -110,18 +110,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("missing");
-        QTest::addColumn<int>("count");
         QTest::newRow("english") << 2 << "Glosary"
-                                 << "CDI" << 25;
-        QTest::newRow("french") << 3 << QString::fromUtf8("Abréviations") << "WOT" << 25;
+                                 << "CDI";
+        QTest::newRow("french") << 3 << QString::fromUtf8("Abréviations") << "WOT";
         QTest::newRow("italian") << 4 << "Abbreviazioni"
-                                 << "EGT" << 25;
+                                 << "EGT";
     }
     void otherLanguagesSkipRowsWithoutMeaning() {
         QFETCH(int, language);
         QFETCH(QString, title);
         QFETCH(QString, missing);
-        QFETCH(int, count);
         FakePlatform fake;
         fake.writeFile(kDb, fixture("glossary/db1.mdb"));
         setLanguage(language);
@@ -129,8 +127,8 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), title);
         QCOMPARE(f->Command2->text(), CatExit);
         const QStringList rows = listed(f);
-        QCOMPARE(rows.size(), count);
-        for (int r = 0; r < count; ++r)
+        QCOMPARE(rows.size(), 25);
+        for (int r = 0; r < 25; ++r)
             QVERIFY(!f->MSFlexGrid1->textAt(r, 1).isEmpty());
         QVERIFY(!rows.join('\n').contains(missing + '|'));
         if (language == 4)
