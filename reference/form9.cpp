@@ -8,6 +8,7 @@
 #include "ui/platform.h"
 #include "ui/twips.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 namespace reference {
@@ -50,7 +51,10 @@ void Form9::onLoad() {
     MSFlexGrid1->setColWidth(0, 880);
     MSFlexGrid1->setColWidth(1, 8600);
 
+    // A message box may have been shown; make sure the window is still there.
+    const QPointer<Form9> alive(this);
     fillGrid();
+    if (!alive || isUnloaded()) return;
     Command2->setFocus();
 }
 

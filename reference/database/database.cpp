@@ -244,6 +244,11 @@ private:
                 QStringLiteral("The database %1 cannot answer the query: %2.").arg(m_name, detail);
         return nullptr;
     }
+    // fail() for the functions that answer true or false.
+    bool failed(QString* error, const QString& detail) const {
+        fail(error, detail);
+        return false;
+    }
     QString lastError() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
 
     bool exec(const QString& sql) {
@@ -252,7 +257,7 @@ private:
 
     // Copies a table of the source into the workspace.
     bool loadTable(const QString& name, QString* error) {
-        if (!m_source) return fail(error, QStringLiteral("the database is closed")), false;
+        if (!m_source) return failed(error, QStringLiteral("the database is closed"));
         Table t;
         QString why;
         switch (m_source->loadTable(name, &t, &why)) {
@@ -280,7 +285,7 @@ private:
         // the case of the stored name.
         if (!exec(QStringLiteral("CREATE TABLE ") + quoted(name) + QStringLiteral(" (") +
                   columns.join(QStringLiteral(", ")) + QStringLiteral(")")))
-            return fail(error, lastError()), false;
+            return failed(error, lastError());
 
         QStringList marks;
         for (qsizetype i = 0; i < t.columns.size(); ++i)
@@ -291,7 +296,7 @@ private:
                 .toUtf8();
         sqlite3_stmt* st = nullptr;
         if (sqlite3_prepare_v2(m_db, insert.constData(), -1, &st, nullptr) != SQLITE_OK)
-            return fail(error, lastError()), false;
+            return failed(error, lastError());
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> guard(st, sqlite3_finalize);
         exec(QStringLiteral("BEGIN"));
         for (const QVariantList& row : std::as_const(t.rows)) {
@@ -302,7 +307,7 @@ private:
                 const QString why2 = lastError();
                 exec(QStringLiteral("ROLLBACK"));
                 exec(QStringLiteral("DROP TABLE IF EXISTS ") + quoted(name));
-                return fail(error, why2), false;
+                return failed(error, why2);
             }
         }
         exec(QStringLiteral("COMMIT"));
