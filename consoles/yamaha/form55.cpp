@@ -183,6 +183,8 @@ void Form55::buildTabs() {
     ui::place(Label7, 120, 600, 1215, 270);
     Text2 = named(new QLineEdit(Frame3), "Text2");
     ui::place(Text2, 1440, 600, 615, 270);
+    Label6->setBuddy(Text1);
+    Label7->setBuddy(Text2);
     Label8 = named(new QLabel(Frame3), "Label8");
     Label8->setTextFormat(Qt::PlainText); // database text, never markup
     Label8->setWordWrap(true);
@@ -228,10 +230,14 @@ void Form55::onLoad() {
 
     setHeadings();
     Combo1->setPlaceholderText(CatModel);
+    Combo1->setAccessibleName(CatModel);
 
     SSTab1->setTabText(2, CatTroubleshootingDetails);
     SSTab1->setTabText(1, CatFaultCodeTable);
     SSTab1->setTabText(0, CatSettingDiagnosticMode);
+    List1->setAccessibleName(CatSettingDiagnosticMode);
+    MSFlexGrid1->setAccessibleName(CatFaultCodeTable);
+    MSFlexGrid2->setAccessibleName(CatTroubleshootingDetails);
 
     Command3->setText(CatExit);
     Command1->setText(CatHelp);
@@ -405,10 +411,12 @@ void Form55::showPicture(QLabel* image, const char* fileName) {
     QPixmap picture(path);
     if (picture.isNull()) {
         // A missing or unreadable picture leaves a note in its place.
+        image->setAccessibleName(QString());
         image->setPixmap(QPixmap());
         image->setText(QStringLiteral("Picture not available: ") + name);
         return;
     }
+    image->setAccessibleName(pictureDescription(fileName));
     const qreal ratio = image->devicePixelRatioF();
     QPixmap scaled =
         picture.scaled(image->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -102,7 +102,29 @@ const ModelFamily kFamilies[2] = {
     {"Ya1.jpg", "Ya2.jpg", "obd2", "detalles2", kInstructionsApex},
 };
 
+struct PictureDescription {
+    const char* fileName;
+    const char* description;
+};
+
+constexpr PictureDescription kPictureDescriptions[] = {
+    {"land.jpg", "Static diagnostic method: choose the model"},
+    {"yy1.jpg", "Instrument panel with the SELECT and RESET buttons, main switch and engine stop "
+                "switch"},
+    {"yh2.bmp", "Fx10 meter showing dIAG on the odometer, tripmeter and engine speed meter LCD"},
+    {"yh1.bmp", "Fx10 steps: disconnect the fuel pump coupler, hold SELECT and RESET while "
+                "turning the main switch on, then SELECT and RESET for 2 seconds"},
+    {"Ya1.jpg", "Apex meter with dI selected on the trip LCD"},
+    {"Ya2.jpg", "Apex meter showing diagnostic code d:01 and the grip warmer switch"},
+};
+
 } // namespace
+
+QString pictureDescription(const char* fileName) {
+    for (const PictureDescription& p : kPictureDescriptions)
+        if (qstrcmp(p.fileName, fileName) == 0) return QString::fromLatin1(p.description);
+    return QString::fromLatin1(fileName);
+}
 
 QStringList modelNames() {
     QStringList out;

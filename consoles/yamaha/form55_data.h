@@ -32,6 +32,9 @@ short familyOfModel(int listPosition);
 // Data of family 1 or 2 (anything else reads as family 2).
 const ModelFamily& modelFamilyData(short family);
 
+// What a guide picture shows, for screen readers (the file name for an unknown picture).
+QString pictureDescription(const char* fileName);
+
 // Column headings of the fault-code table and of the details grid.
 inline constexpr const char* kFaultCodeHeading = "Fault Code";
 inline constexpr const char* kSymptomHeading = "Symptom";
