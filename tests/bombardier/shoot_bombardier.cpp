@@ -54,5 +54,11 @@ int main(int argc, char* argv[]) {
     shoot("purchase");
     f->Command56->click();
     shoot("after-tabs");
+
+    // The report in Spanish (captions keep the language the console was opened in).
+    setLanguage(1);
+    f->Command29->click();
+    f->Command30->click();
+    shoot("fault-report-spanish");
     return 0;
 }

@@ -162,22 +162,6 @@ private Q_SLOTS:
         QVERIFY(!f->Frame9->isVisible() && !f->Frame10->isVisible());
     }
 
-    void saveAndReportsDoNothing() {
-        FakePlatform fake;
-        setLanguage(2);
-        Form28* f = openConsole();
-        f->Command29->click();
-        f->Command30->click();
-        const long long yields = fake.yields;
-        f->Command2->click();
-        f->Command4->click();
-        QCOMPARE(fake.yields, yields);
-        QCOMPARE(lines(f->List1), kEnglishReport);
-        QVERIFY(!f->Frame7->isVisible());
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(!f->Command58->isEnabled());
-    }
-
     // ---- Re-entrancy and closing during the animation ----
 
     void secondConnectInsideFirstListsOnce_data() {

@@ -113,9 +113,7 @@ private Q_SLOTS:
         QCOMPARE(hours::minutesToTenths(2), 0);
         QCOMPARE(hours::minutesToTenths(4915), 819);
         QCOMPARE(hours::minutesToTenths(5389), 898);
-    }
 
-    void tenthsFollowTheDecimalSeparator() {
         const QLocale dot(QLocale::English, QLocale::UnitedStates);
         const QLocale comma(QLocale::Spanish, QLocale::Spain);
         QCOMPARE(hours::formatTenths(0, dot), QStringLiteral("0.0"));
