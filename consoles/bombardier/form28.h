@@ -242,6 +242,12 @@ public:
     QPushButton* Command38 = nullptr;
     QLabel* Label14 = nullptr;
     QPushButton* Command18 = nullptr; // Exit
+    // Decorative outlines of the output groups.
+    QFrame* Shape1 = nullptr; // pumps and relays
+    QFrame* Shape2 = nullptr; // fuel injector
+    QFrame* Shape3 = nullptr; // ignition coil
+    QFrame* Shape4 = nullptr; // lamps
+    QFrame* Shape5 = nullptr; // engine
 
     // ---- Maintenance handlers ----
     void Command33_Click(); // open the key frame
@@ -271,6 +277,17 @@ public:
     void loadMaintenanceCaptions();
     // Fills the key list grid; called by the load step.
     void prepareKeyGrid();
+    // Lays out and fills the warning lines of the Change Total Hours panel.
+    void prepareHoursWarning();
+    // A choice in the settings frame: shows Save and moves Exit aside, once.
+    void recordSettingsChange();
+    // Shows a maintenance frame over the others, below the progress and message panels.
+    void showOverlay(QWidget* panel);
+    void buildKeyPanel();
+    void buildServicePanel();
+    void buildChangeHoursPanel();
+    void buildSettingsPanel();
+    void buildActuatorsPanel();
 
     // ---- End of maintenance functions ----
 

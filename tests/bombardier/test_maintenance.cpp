@@ -1,0 +1,295 @@
+// The Bombardier console's maintenance frames: keys, service and total hours, cluster
+// settings and actuator tests, alone and opened over one another.
+#include "consoles/bombardier/hours.h"
+#include "tests/bombardier/bombardier_support.h"
+#include "ui/flexgrid.h"
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace bombardier_test;
+using bombardier::Form28;
+using testing::FakePlatform;
+namespace hours = bombardier::hours;
+
+namespace {
+Form28* connectedConsole() {
+    Form28* f = openConsole();
+    f->Command29->click();
+    return f;
+}
+
+QStringList keyColumn(const ui::FlexGrid* g, int col) {
+    QStringList out;
+    for (int r = 0; r < g->rows(); ++r)
+        out << g->textAt(r, col);
+    return out;
+}
+
+QStringList slots(const QString& word) {
+    QStringList out;
+    for (int i = 1; i <= 8; ++i)
+        out << word + ' ' + QString::number(i);
+    return out;
+}
+
+// The maintenance frames shown, by name.
+QStringList shownFrames(Form28* f) {
+    QStringList out;
+    for (QGroupBox* w : {f->Frame5, f->Frame8, f->Frame9, f->Frame10, f->Frame11})
+        if (w->isVisible()) out << w->objectName();
+    return out;
+}
+
+// True when `upper` lies over `lower` (both children of the console).
+bool isOver(Form28* f, QWidget* upper, QWidget* lower) {
+    return f->children().indexOf(upper) > f->children().indexOf(lower);
+}
+
+void expectConsoleRestored(Form28* f) {
+    QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+    QCOMPARE(QApplication::focusWidget(), f->Command3);
+}
+} // namespace
+
+class TestMaintenance : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        setLanguage(2);
+        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        hours::setNumberLocale(std::nullopt);
+        shell::WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void captionsKeepTheLoadLanguage() {
+        FakePlatform fake;
+        setLanguage(1);
+        Form28* f = connectedConsole();
+        setLanguage(2);
+        f->Command33->click();
+        QCOMPARE(keyColumn(f->MSFlexGrid1, 0), slots("Llave"));
+        QCOMPARE(f->Frame5->title(), "Llaves");
+        f->Command12->click();
+        f->Command47->click();
+        QCOMPARE(f->Label18->text(), "Ult. Servicio: ");
+        // The date and the warning lines are written when shown, in the language in force.
+        QCOMPARE(f->Label20->text(), "2011-02-01");
+        f->Command21->click();
+        QCOMPARE(f->Frame9->title(), "Configuración");
+        QCOMPARE(f->Label23->text(), "hours in a new ECM.");
+
+        f->Command3->click();
+        testing::flushDeletes();
+        f = openConsole();
+        QCOMPARE(keyColumn(f->MSFlexGrid1, 0), slots("Key"));
+        QCOMPARE(f->Frame5->title(), "Keys");
+    }
+
+    void keyFrameOpensAfterTheAnimation() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        fake.yields = 0;
+        QStringList enabledDuringAnimation;
+        fake.onYield = [&](long long n) {
+            if (n == kProgressYields) enabledDuringAnimation = enabledButtons(f);
+        };
+        f->Command33->click();
+        QCOMPARE(fake.yields, kProgressYields + 11);
+        QCOMPARE(enabledDuringAnimation, allButtonsButFreezeFrame(f));
+        QVERIFY(!f->Frame14->isVisible() && !fake.busy);
+        QCOMPARE(shownFrames(f), QStringList{"Frame5"});
+        QCOMPARE(enabledButtons(f), QStringList());
+        QCOMPARE(QApplication::focusWidget(), f->Command12);
+
+        for (QPushButton* b : {f->Command9, f->Command7, f->Command8})
+            b->click();
+        QVERIFY(fake.messages.isEmpty() && f->Frame5->isVisible());
+        f->Command12->click();
+        QVERIFY(!f->Frame5->isVisible());
+        expectConsoleRestored(f);
+
+        f->Command33->click();
+        QCOMPARE(keyColumn(f->MSFlexGrid1, 0), slots("Key"));
+    }
+
+    void keyAnimationInterrupted_data() {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<long long>("at");
+        QTest::newRow("console closed") << 0 << 5LL * 10001;
+        QTest::newRow("Keys again") << 1 << 5LL * 10001;
+        QTest::newRow("Connect") << 2 << 5LL * 10001;
+        QTest::newRow("Connect in the last yields") << 2 << kProgressYields + 5;
+    }
+    void keyAnimationInterrupted() {
+        QFETCH(int, action);
+        QFETCH(long long, at);
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        QPointer<Form28> console(f);
+        fake.yields = 0;
+        fake.onYield = [&](long long n) {
+            if (n == at)
+                (action == 0 ? f->Command3 : action == 1 ? f->Command33 : f->Command29)->click();
+        };
+        f->Command33->click();
+        if (action == 0) {
+            QCOMPARE(fake.yields, at);
+            testing::flushDeletes();
+            QVERIFY(!console);
+            return;
+        }
+        QVERIFY(!f->Frame14->isVisible() && !fake.busy);
+        if (action == 1) {
+            // The second opening ran through; the first stopped where it was overtaken.
+            QCOMPARE(fake.yields, at + kProgressYields + 11);
+            QCOMPARE(shownFrames(f), QStringList{"Frame5"});
+            QCOMPARE(enabledButtons(f), QStringList());
+        } else {
+            QCOMPARE(fake.yields, at + kConnectYields);
+            QCOMPARE(shownFrames(f), QStringList());
+            QCOMPARE(f->List2->count(), 5);
+            QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        }
+    }
+
+    void serviceValues_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("serviceHours");
+        QTest::newRow("English, dot")
+            << 2 << QLocale(QLocale::English, QLocale::UnitedStates) << "2011-02-01"
+            << "12.00";
+        QTest::newRow("French, comma")
+            << 3 << QLocale(QLocale::French, QLocale::France) << "02-01-2011"
+            << "12,00";
+    }
+    void serviceValues() {
+        QFETCH(int, language);
+        QFETCH(QLocale, locale);
+        FakePlatform fake;
+        setLanguage(language);
+        hours::setNumberLocale(locale);
+        Form28* f = connectedConsole();
+        f->Command47->click();
+        QCOMPARE(f->Label19->text(), "41.6");
+        QTEST(f->Label30->text(), "serviceHours");
+        QTEST(f->Label20->text(), "date");
+        QCOMPARE(QApplication::focusWidget(), f->Command50);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+
+        // "Change" lets the technician be edited until Exit.
+        QVERIFY(!f->Text6->isEnabled());
+        f->Check1->click();
+        QCOMPARE(QApplication::focusWidget(), f->Text6);
+        QCOMPARE(f->Text6->cursorPosition(), 6);
+        QTest::keyClick(f->Text6, Qt::Key_7);
+        f->Check1->click(); // unticking leaves the box enabled
+        QVERIFY(f->Text6->isEnabled());
+        f->Command50->click();
+        QVERIFY(!f->Frame10->isVisible() && !f->Text6->isEnabled() && !f->Check1->isChecked());
+        QCOMPARE(f->Text6->text(), "M099997");
+        expectConsoleRestored(f);
+        f->Command47->click();
+        QCOMPARE(f->Text6->text(), "M09999");
+    }
+
+    void settingsFrame() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command21->click();
+        QCOMPARE(QApplication::focusWidget(), f->Command24);
+        f->Command26->click(); // Closed Throttle: no action
+        QCOMPARE(ui::leftTw(f->Command24), 2280);
+        QVERIFY(!f->Command46->isVisible());
+        QSignalSpy englishClicks(f->Check2, &QCheckBox::clicked);
+        f->Check2->click();
+        f->Check3->click();
+        QVERIFY(!f->Check2->isChecked() && f->Check3->isChecked());
+        // The untick made by the program raised English's own click.
+        QCOMPARE(englishClicks.count(), 2);
+        f->Check3->click();
+        QVERIFY(!f->Check2->isChecked() && !f->Check3->isChecked() && !f->Check4->isChecked());
+
+        f->Check5[0]->click();
+        f->Check5[1]->click();
+        QVERIFY(!f->Check5[0]->isChecked() && f->Check5[1]->isChecked());
+        f->Check5[1]->click();
+        QVERIFY(!f->Check5[0]->isChecked() && !f->Check5[1]->isChecked());
+
+        f->Check6[0]->click();
+        f->Check6[7]->click();
+        f->Check4->click();
+        QVERIFY(f->Check6[0]->isChecked() && f->Check6[7]->isChecked());
+        QCOMPARE(ui::leftTw(f->Command24), 4200);
+        QVERIFY(f->Command46->isVisible());
+
+        f->Command24->click();
+        QCOMPARE(ui::leftTw(f->Command24), 2280);
+        QVERIFY(!f->Frame9->isVisible() && !f->Command46->isVisible());
+        expectConsoleRestored(f);
+        // Ticks last as long as the window.
+        f->Command21->click();
+        QVERIFY(f->Check6[0]->isChecked() && f->Check4->isChecked());
+        f->Command3->click();
+        testing::flushDeletes();
+        f = connectedConsole();
+        QVERIFY(!f->Check6[0]->isChecked() && !f->Check4->isChecked());
+    }
+
+    void framesOverFrames() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command47->click();
+        f->Command21->click();
+        QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
+        QVERIFY(isOver(f, f->Frame9, f->Frame10));
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        // Actuators opens over both, disables the console, and its Exit hides only itself.
+        fake.yields = 0;
+        f->Command6->click();
+        QVERIFY(isOver(f, f->Frame8, f->Frame9));
+        QCOMPARE(enabledButtons(f), QStringList());
+        QCOMPARE(QApplication::focusWidget(), f->Command18);
+        for (QPushButton* b : f->Frame8->findChildren<QPushButton*>())
+            if (b != f->Command18) b->click();
+        QVERIFY(fake.yields == 0 && fake.messages.isEmpty() && f->Label14->text().isEmpty());
+        f->Command18->click();
+        QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
+        expectConsoleRestored(f);
+        // Change Total Hours replaces Settings and lies over Service.
+        f->Command52->click();
+        QCOMPARE(shownFrames(f), (QStringList{"Frame10", "Frame11"}));
+        QVERIFY(isOver(f, f->Frame11, f->Frame10));
+        QCOMPARE(QApplication::focusWidget(), f->Command51);
+        QVERIFY(f->Label23->isVisible() && f->Label25->isVisible() && !f->Text5->isVisible());
+        QCOMPARE(ui::topTw(f->Label23), 960);
+        f->Command53->click();
+        expectConsoleRestored(f);
+        // Service hides Settings; Keys hides both.
+        f->Command21->click();
+        f->Command47->click();
+        QCOMPARE(shownFrames(f), QStringList{"Frame10"});
+        // The message panel stays over a frame opened after it.
+        f->Command1->click();
+        f->Command21->click();
+        QVERIFY(f->Frame7->isVisible() && isOver(f, f->Frame7, f->Frame9));
+        f->Command33->click();
+        QCOMPARE(shownFrames(f), QStringList{"Frame5"});
+    }
+};
+
+QTEST_MAIN(TestMaintenance)
+#include "test_maintenance.moc"
