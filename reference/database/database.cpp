@@ -104,7 +104,27 @@ const auto quoted = detail::quotedIdentifier;
 
 constexpr const char* kCollation = "ACCESS";
 
+bool isAscii(const unsigned char* s, int n) {
+    for (int i = 0; i < n; ++i)
+        if (s[i] >= 0x80) return false;
+    return true;
+}
+
 int collate(void*, int n1, const void* s1, int n2, const void* s2) {
+    const auto* a = static_cast<const unsigned char*>(s1);
+    const auto* b = static_cast<const unsigned char*>(s2);
+    // Plain ASCII texts (nearly every key) compare as their case-folded bytes, which is
+    // what accessCompare gives for them, without its normalising and allocating: sorting
+    // a large table stays a matter of cheap comparisons.
+    if (isAscii(a, n1) && isAscii(b, n2)) {
+        auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+        for (int i = 0; i < n1 && i < n2; ++i) {
+            const int ca = fold(a[i]);
+            const int cb = fold(b[i]);
+            if (ca != cb) return ca < cb ? -1 : 1;
+        }
+        return n1 < n2 ? -1 : (n1 > n2 ? 1 : 0);
+    }
     const int c = detail::accessCompare(QString::fromUtf8(static_cast<const char*>(s1), n1),
                                         QString::fromUtf8(static_cast<const char*>(s2), n2));
     return c < 0 ? -1 : (c > 0 ? 1 : 0);

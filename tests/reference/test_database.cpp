@@ -184,6 +184,32 @@ private Q_SLOTS:
         QVERIFY(accessCompare(QString::fromUtf8("é"), QString::fromUtf8("e\u0301")) == 0);
     }
 
+    // Queries sort and match plain ASCII keys (case, digits, the punctuation between the
+    // upper- and lower-case letters) exactly as accessCompare orders them, accented ones too.
+    void queriesOrderMixedKeysAsAccessCompare() {
+        FakePlatform fake;
+        const QStringList keys =
+            QString::fromUtf8("b_ B1 ba Ab a[ aZ a é e f Ñu nv [x _y x~ X}").split(u' ');
+        QList<QVariantList> rows;
+        for (const QString& k : keys)
+            rows << QVariantList{k, k, k, k, k};
+        writeSqliteGlossary(fake.path(kDb), rows);
+        const Read r = query(kDb, kGlossarySql);
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const QVariantList& row : r.rows)
+            got << row[0].toString();
+        QStringList expected = keys;
+        std::sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+            return reference::detail::accessCompare(a, b) < 0;
+        });
+        QCOMPARE(got, expected);
+        const Read match =
+            query(kDb, QStringLiteral("SELECT * from glosary where siglas = ?"), {"AB"});
+        QCOMPARE(match.rows.size(), 1);
+        QCOMPARE(match.rows[0][0].toString(), QStringLiteral("Ab"));
+    }
+
     // Where the data folder lacks the glossary, the bundled demo glossary serves.
     void bundledGlossaryServesAFreshInstall() {
         FakePlatform fake;
