@@ -27,21 +27,35 @@ while [ $# -gt 0 ]; do
     shift
 done
 
+scripts/deps.sh
 build=build/bench
+echo "Building the release build in $build..." >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERRASOND_BUILD_TESTS=OFF \
     -DTERRASOND_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 >/dev/null
+if ! cmake --build "$build" -j2 >"$build/bench-build.log" 2>&1; then
+    cat "$build/bench-build.log" >&2
+    exit 1
+fi
+echo "Measuring (load average now: $(cut -d' ' -f1-3 /proc/loadavg))..." >&2
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # Start-up runs against a display server, as on a desktop: a private Xvfb when there is
 # one (so that nothing flashes on the user's screen), else the current display, else
-# Qt's offscreen platform.
+# Qt's offscreen platform. Without a session bus, every Qt program would start its own
+# (D-Bus autolaunch) on each run, which a desktop session never does: the private
+# display gets a private session bus as well.
 startup=("$build/bench/terrasond_bench_startup" --program "$build/app/terrasond"
     --floor "$build/bench/terrasond_minimal" --runs "$runs")
 if command -v xvfb-run >/dev/null; then
     display="Xvfb (xcb platform)"
-    startup_rows=$(env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" "${startup[@]}")
+    session=()
+    if command -v dbus-run-session >/dev/null; then
+        session=(dbus-run-session --)
+        display="Xvfb (xcb platform) with a D-Bus session bus"
+    fi
+    startup_rows=$(env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS "${session[@]}" \
+        xvfb-run -a -s "-screen 0 1280x1024x24" "${startup[@]}")
 elif [ -n "${DISPLAY:-}" ]; then
     display="the current X display (xcb platform)"
     startup_rows=$(env -u QT_QPA_PLATFORM "${startup[@]}")
@@ -64,7 +78,7 @@ mem=$(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
 os=$(. /etc/os-release && echo "$PRETTY_NAME")
 qt=$("$build/bench/terrasond_bench" --qt-version 2>/dev/null || echo unknown)
 compiler=$(c++ --version | head -1)
-machine="| | |
+machine="| Machine | |
 |---|---|
 | Processors (nproc) | $(nproc) |
 | CPU | $cpu |
