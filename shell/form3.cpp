@@ -196,7 +196,12 @@ void Form3::buildWorkshopPanel() {
         l->setBuddy(t);
         workshopLabels << l;
         workshopFields << t;
-        ui::onGotFocus(t, [t] { t->setCursorPosition(t->text().size()); });
+        ui::onGotFocus(t, [t] {
+            t->setCursorPosition(t->text().size());
+            // Tabbing in selects the whole text after this handler; put the caret back.
+            QMetaObject::invokeMethod(
+                t, [t] { t->setCursorPosition(t->text().size()); }, Qt::QueuedConnection);
+        });
         ui::onKeyDown(t, [this, i](int key) { return workshopKeyDown(i, key); });
     }
     Frame4->hide();

@@ -148,6 +148,11 @@ private Q_SLOTS:
 
         f->taller->trigger();
         QTest::keyClicks(f->workshopFields[0], QStringLiteral("abc"));
+        f->workshopFields[1]->setFocus();
+        QTest::keyClick(f->workshopFields[1], Qt::Key_Backtab); // back into a filled field
+        QCoreApplication::processEvents();
+        QCOMPARE(f->workshopFields[0]->cursorPosition(), 3);
+        QVERIFY(!f->workshopFields[0]->hasSelectedText());
         f->workshopFields[2]->setFocus();
         press(f->workshopFields[2], Qt::Key_Escape);
         QVERIFY(!f->Frame4->isVisible());
