@@ -37,7 +37,6 @@ struct Dataset {
     const char* script;        // the bundled demo data (Qt resource)
     const char* accessFixture; // below the data folder
     QStringList tables;        // every table of the file (all are grown alike)
-    const char* table;         // the one the figures read
     const char* key;           // the column that tells grown copies apart
     const char* apiSql;        // the query of the window
     const char* floorSql;      // the same rows, only the columns the window shows
@@ -48,7 +47,6 @@ const Dataset kGlossary{"Glossary",
                         ":/bundled/orvanedemo/terrasond/db1.mdb.sql",
                         "mdb/glossary/db1.mdb",
                         {QStringLiteral("glosary")},
-                        "glosary",
                         "siglas",
                         "SELECT * from glosary order by siglas",
                         "SELECT siglas, sp FROM glosary ORDER BY siglas"};
@@ -59,7 +57,6 @@ const Dataset kYamahaCodes{
     ":/bundled/orvanedemo/terrasond/Y1.mdb.sql",
     "mdb/yamaha-codes/Y1.mdb",
     {QStringLiteral("obd"), QStringLiteral("obd2")},
-    "obd",
     "codigo",
     "SELECT * from obd",
     "SELECT codigo, descripcion, ERROR1, ERROR2, ERROR3, ERROR4, ecu FROM obd"};
@@ -109,6 +106,36 @@ public:
         }
         sqlite3_finalize(st);
         return out;
+    }
+
+    // Appends rows to a table; Null stays Null.
+    void insert(const QString& table, const QList<QVariantList>& rows) {
+        if (rows.isEmpty()) return;
+        QStringList marks;
+        for (qsizetype i = 0; i < rows.first().size(); ++i)
+            marks << QStringLiteral("?");
+        const QByteArray sql = QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                   .arg(table, marks.join(QLatin1Char(',')))
+                                   .toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql.constData(), -1, &st, nullptr) != SQLITE_OK)
+            fail("prepare");
+        for (const QVariantList& row : rows) {
+            sqlite3_reset(st);
+            for (int i = 0; i < row.size(); ++i) {
+                const QByteArray text = row[i].toString().toUtf8();
+                if (row[i].isNull())
+                    sqlite3_bind_null(st, i + 1);
+                else
+                    sqlite3_bind_text(st, i + 1, text.constData(), static_cast<int>(text.size()),
+                                      SQLITE_TRANSIENT);
+            }
+            if (sqlite3_step(st) != SQLITE_DONE) {
+                sqlite3_finalize(st);
+                fail("insert");
+            }
+        }
+        sqlite3_finalize(st);
     }
 
 private:
@@ -173,19 +200,14 @@ void copyThroughApi(const Dataset& d, const QString& path) {
         auto rs = db->CreateDynaset(QStringLiteral("SELECT * from ") + t, &error);
         if (!rs) throw Failure(error.toStdString());
         out.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(t, columns.join(QStringLiteral(", "))));
+        QList<QVariantList> rows;
         for (; !rs->atEOF(); rs->MoveNext()) {
-            QStringList values;
-            for (const QString& c : std::as_const(columns)) {
-                const QVariant v = rs->field(c);
-                values << (v.isNull()
-                               ? QStringLiteral("NULL")
-                               : QLatin1Char('\'') +
-                                     v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) +
-                                     QLatin1Char('\''));
-            }
-            out.exec(QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                         .arg(t, values.join(QStringLiteral(", "))));
+            QVariantList row;
+            for (const QString& c : columns)
+                row << rs->field(c);
+            rows << row;
         }
+        out.insert(t, rows);
     }
     out.exec(QStringLiteral("COMMIT"));
     db->Close();

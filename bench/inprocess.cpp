@@ -98,7 +98,7 @@ void yieldBenchmarks(const Options& o) {
         if (!console) throw Failure("the console did not open");
         settle();
         platform.check();
-        // How many yields one progress bar takes, counted once.
+        // How many yields the whole progress takes, counted once.
         struct Counting : BenchPlatform {
             using BenchPlatform::BenchPlatform;
             void yield() override {
