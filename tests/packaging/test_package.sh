@@ -18,7 +18,7 @@ for lib in libqt6widgets6 libqt6charts6 libmdb3 libsqlite3-0; do
 done
 
 dpkg -x "$deb" "$scratch/root"
-for f in usr/bin/terrasond usr/share/applications/org.terrasond.Terrasond.desktop \
+for f in usr/bin/terrasond usr/bin/terrasond-mdb usr/share/applications/org.terrasond.Terrasond.desktop \
          usr/share/metainfo/org.terrasond.Terrasond.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/org.terrasond.Terrasond.svg \
          usr/share/icons/hicolor/48x48/apps/org.terrasond.Terrasond.png; do
