@@ -16,7 +16,16 @@
 #include <sys/resource.h>
 #include <vector>
 
-#ifdef __SANITIZE_ADDRESS__
+// GCC says __SANITIZE_ADDRESS__ under the address sanitizer, clang __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define TERRASOND_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TERRASOND_ASAN 1
+#endif
+#endif
+
+#ifdef TERRASOND_ASAN
 // Address space limits do not mix with the sanitizer's shadow memory; limit the resident
 // size instead. The reader leaves libmdb's structures to the end of the process.
 extern "C" const char* __asan_default_options() {
@@ -30,7 +39,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitUsage = 64;
 
 void limitResources() {
-#ifndef __SANITIZE_ADDRESS__
+#ifndef TERRASOND_ASAN
     const rlimit memory{512ul << 20, 512ul << 20};
     setrlimit(RLIMIT_AS, &memory);
 #endif
