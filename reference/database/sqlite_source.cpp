@@ -29,8 +29,10 @@ public:
 
     Result loadTable(const QString& name, Table* out, QString* error) override {
         QString stored;
+        // Stored tables only: a view computes its rows, and a damaged or hostile one can
+        // compute them without end.
         const QVariantList found =
-            firstRow("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND "
+            firstRow("SELECT name FROM sqlite_master WHERE type = 'table' AND "
                      "name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'",
                      name, error);
         if (!error->isEmpty()) return Result::Failed;
