@@ -84,6 +84,14 @@ QLineEdit* field(QWidget* parent, const char* name, int maxLength) {
     return t;
 }
 
+// Caret after the last character. Tabbing into a field selects its whole text once this
+// has run, so the caret is put back when the focus change is over.
+void caretToEnd(QLineEdit* field) {
+    field->setCursorPosition(field->text().size());
+    QMetaObject::invokeMethod(
+        field, [field] { field->setCursorPosition(field->text().size()); }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 DateEntry enterDate(const QString& typed, const QString& today) {
@@ -228,11 +236,11 @@ bool Form10::Text1_KeyDown(int key) {
 }
 
 void Form10::Text3_GotFocus() {
-    Text3->setCursorPosition(Text3->text().size());
+    caretToEnd(Text3);
 }
 
 void Form10::Text4_GotFocus() {
-    Text4->setCursorPosition(Text4->text().size());
+    caretToEnd(Text4);
 }
 
 void Form10::dateEntered(QLineEdit* field, QLineEdit* next) {

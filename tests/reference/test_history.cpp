@@ -240,6 +240,21 @@ private Q_SLOTS:
         QCOMPARE(f->Text3->cursorPosition(), 4);
         QTest::keyClick(f->Text3, Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), f->Text3);
+
+        // Tabbing in does the same: typing goes on at the end instead of replacing the text.
+        f->Text4->setCursorPosition(0);
+        QTest::keyClick(f->Text3, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), f->Text4);
+        QVERIFY(!f->Text4->hasSelectedText());
+        f->Text3->setCursorPosition(0);
+        QTest::keyClick(f->Text4, Qt::Key_Backtab);
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), f->Text3);
+        QVERIFY(!f->Text3->hasSelectedText());
+        QCOMPARE(f->Text3->cursorPosition(), 4);
+        QTest::keyClick(f->Text3, Qt::Key_1);
+        QCOMPARE(f->Text3->text(), QStringLiteral("12121"));
     }
 
     void escapeInAFieldGoesBackToTheMainWindow() {
