@@ -383,7 +383,7 @@ void Form71::Command29_Click() {
 }
 
 void Form71::Command30_Click() {
-    const Ticket ticket = beginOperation(kCommunication);
+    const Ticket ticket = beginOperation(kDiagnosis);
     List1->clear();
     setBusy(true);
     if (!ShowConnectingProgress(ticket)) return;
@@ -407,7 +407,7 @@ void Form71::Command30_Click() {
 }
 
 void Form71::Command1_Click() {
-    const Ticket ticket = beginOperation(kCommunication);
+    const Ticket ticket = beginOperation(kErase);
     faultsStored = 0;
     if (!ShowConnectingProgress(ticket)) return;
     setBusy(false);
@@ -423,7 +423,7 @@ QList<QLabel*> Form71::historyValues() const {
 
 // Fault history: the unit's two freeze-frame registers, whatever faults it holds now.
 void Form71::Command20_Click() {
-    const Ticket ticket = beginOperation(kCommunication);
+    const Ticket ticket = beginOperation(kHistory);
     if (!ShowConnectingProgress(ticket)) return;
     Frame14->hide();
     setBusy(false);

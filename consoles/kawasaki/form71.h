@@ -178,6 +178,13 @@ private:
 
     // Channel of the actuator tests; closing the panel ends the tests still running.
     static constexpr int kActuatorTests = 2;
+    // Each communication has its own channel (Connect uses kCommunication): one started
+    // inside another's wait runs to its end and the outer one then finishes too, while
+    // the same button clicked again replaces its own run (a Diagnosis inside a Diagnosis
+    // would otherwise list the report twice).
+    static constexpr int kDiagnosis = 3;
+    static constexpr int kErase = 4;
+    static constexpr int kHistory = 5;
     Ticket actuatorSession;
     int testsRunning = 0;
 };

@@ -127,7 +127,7 @@ private Q_SLOTS:
         QVERIFY(f->Label14->text().isEmpty());
     }
 
-    // A new communication replaces the one in progress.
+    // A second Connect replaces the one in progress.
     void operationStartedDuringConnect() {
         FakePlatform fake;
         Form71* f = connectedConsole();
@@ -138,6 +138,25 @@ private Q_SLOTS:
         QCOMPARE(f->Label51->text(), QStringLiteral(" ") + QString(40, QLatin1Char('I')));
         QCOMPARE(enabledButtons(f), kConnected);
         QVERIFY(!fake.busy && !f->Frame14->isVisible());
+    }
+
+    // Another function clicked while connecting runs inside the connection, which then
+    // still completes; the same function clicked again during its own wait reports once.
+    void otherFunctionDuringConnectAndSameFunctionTwice() {
+        FakePlatform fake;
+        Form71* f = connectedConsole();
+        atYield(fake, fake.yields + 1000, [&] { QVERIFY(click(f->Command30)); });
+        QVERIFY(click(f->Command29));
+        // The diagnosis came while the connection had not yet read the fault back.
+        QCOMPARE(f->Label7->text(), QStringLiteral("There are not faults detected"));
+        QCOMPARE(f->faultsStored, short(1));
+        QVERIFY(!fake.busy && !f->Frame14->isVisible());
+        QVERIFY(click(f->Command15));
+
+        atYield(fake, fake.yields + 1000, [&] { QVERIFY(click(f->Command30)); });
+        QVERIFY(click(f->Command30));
+        QCOMPARE(lines(f->List1).size(), 6);
+        QCOMPARE(enabledButtons(f), kConnected);
     }
 
     // A panel opened while connecting keeps the function buttons off until it closes.
