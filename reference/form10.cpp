@@ -85,11 +85,16 @@ QLineEdit* field(QWidget* parent, const char* name, int maxLength) {
 }
 
 // Caret after the last character. Tabbing into a field selects its whole text once this
-// has run, so the caret is put back when the focus change is over.
+// has run, so the caret is put back when the focus change is over; a click still puts the
+// caret where the user clicked.
 void caretToEnd(QLineEdit* field) {
     field->setCursorPosition(field->text().size());
     QMetaObject::invokeMethod(
-        field, [field] { field->setCursorPosition(field->text().size()); }, Qt::QueuedConnection);
+        field,
+        [field] {
+            if (field->hasSelectedText()) field->setCursorPosition(field->text().size());
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace
