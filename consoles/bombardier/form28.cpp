@@ -213,8 +213,7 @@ void Form28::Command3_GotFocus() {
 
 void Form28::Command15_Click() {
     Frame7->hide();
-    Command3->setEnabled(true);
-    Command3->setFocus();
+    focusConsoleExit();
 }
 
 // ---- Diagnosis and Erase Faults ----

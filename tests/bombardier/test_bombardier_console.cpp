@@ -143,6 +143,15 @@ private Q_SLOTS:
         QCOMPARE(f->Text8->text(), QStringLiteral("2011-02-01"));
         QVERIFY(f->Command46->isEnabled());
 
+        // Save and Reports have no action.
+        const long long yieldsConnected = fake.yields;
+        f->Command2->click();
+        f->Command4->click();
+        QCOMPARE(fake.yields, yieldsConnected);
+        QVERIFY(fake.messages.isEmpty() && !f->Frame7->isVisible() && !f->Frame14->isVisible());
+        QCOMPARE(lines(f->List2), kIdentification);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+
         // Connecting again lists the identification once more, not twice, and the delivery
         // date follows the language in force now.
         setLanguage(3);
@@ -356,6 +365,27 @@ private Q_SLOTS:
         f->Command30->click();
         QCOMPARE(lines(f->List1), kEnglishReport);
         QVERIFY(!f->Frame7->isVisible());
+    }
+
+    void closingTheMessageGivesExitItsFocusAction() {
+        // Info clicked while Diagnosis is still communicating opens the tabs under the
+        // message that follows; closing the message focuses Exit, which closes the tabs,
+        // also in a console that is not the active window.
+        FakePlatform fake;
+        Form28* f = openConsole();
+        f->Command29->click();
+        f->Command1->click();
+        f->Command15->click();
+        QApplication::setActiveWindow(nullptr);
+        const long long start = fake.yields;
+        fake.onYield = [&](long long n) {
+            if (n == start + 1000) f->Command55->click();
+        };
+        f->Command30->click();
+        QVERIFY(f->SSTab1->isVisible() && f->Frame7->isVisible());
+        f->Command15->click();
+        QVERIFY(!f->Frame7->isVisible() && !f->SSTab1->isVisible());
+        QVERIFY(f->Command3->isEnabled());
     }
 };
 

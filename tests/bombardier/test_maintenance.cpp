@@ -189,6 +189,10 @@ private Q_SLOTS:
         QTEST(f->Label20->text(), "date");
         QCOMPARE(QApplication::focusWidget(), f->Command50);
         QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        f->Command49->click(); // Reset Service: no action
+        QVERIFY(f->Frame10->isVisible() && f->Label21->text().isEmpty());
+        QVERIFY(fake.messages.isEmpty() && !f->Frame14->isVisible());
+        QTEST(f->Label30->text(), "serviceHours");
 
         // "Change" lets the technician be edited until Exit.
         QVERIFY(!f->Text6->isEnabled());
@@ -235,6 +239,12 @@ private Q_SLOTS:
         QVERIFY(f->Check6[0]->isChecked() && f->Check6[7]->isChecked());
         QCOMPARE(ui::leftTw(f->Command24), 4200);
         QVERIFY(f->Command46->isVisible());
+        // Save and Synchro Now have no action; the status never changes.
+        QVERIFY(!f->Command63->isEnabled());
+        f->Command46->click();
+        QVERIFY(f->Frame9->isVisible() && f->Label10->text().isEmpty());
+        QCOMPARE(f->Label53->text(), "Status");
+        QVERIFY(fake.messages.isEmpty());
 
         f->Command24->click();
         QCOMPARE(ui::leftTw(f->Command24), 2280);
@@ -274,6 +284,9 @@ private Q_SLOTS:
         QCOMPARE(shownFrames(f), (QStringList{"Frame10", "Frame11"}));
         QVERIFY(isOver(f, f->Frame11, f->Frame10));
         QCOMPARE(QApplication::focusWidget(), f->Command51);
+        f->Command51->click(); // Accept: no action
+        QCOMPARE(shownFrames(f), (QStringList{"Frame10", "Frame11"}));
+        QCOMPARE(f->Label19->text(), "41.6");
         QVERIFY(f->Label23->isVisible() && f->Label25->isVisible() && !f->Text5->isVisible());
         QCOMPARE(ui::topTw(f->Label23), 960);
         f->Command53->click();
