@@ -168,6 +168,7 @@ void Form10::onLoad() {
     ui::moveTw(this, 495, 1200);
     if (const char* title = byLanguage(kTitles, LanguageIndex))
         setWindowTitle(QString::fromUtf8(title));
+    MSFlexGrid1->setAccessibleName(windowTitle());
     Label9->setText(CatFrom);
     Label10->setText(CatTo);
     Label11->setText(CatPlatesShort);

@@ -1,6 +1,7 @@
 #include "reference/form6.h"
 
 #include "shell/errors32.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
@@ -27,6 +28,51 @@ constexpr const char* kDataFolder = "orvanedemo/terrasond/";
 
 // Window title for Spanish, English, French and Italian; the others keep the design title.
 const char* const kTitles[] = {"Conectores", "Sockets", "Sockets", "Conettori"};
+
+// What each picture shows, for screen readers.
+struct PictureName {
+    const char* file;
+    const char* name;
+};
+const PictureName kPictureNames[] = {
+    {"ok.jpg", "Bombardier diagnostic socket"},
+    {"s4.jpg", "Polaris diagnostic socket"},
+    {"y1.jpg", "Kawasaki diagnostic socket, view 1"},
+    {"y2.jpg", "Kawasaki diagnostic socket, view 2"},
+    {"y3.jpg", "Kawasaki diagnostic socket, view 3"},
+    {"y4.jpg", "Kawasaki diagnostic socket, view 4"},
+};
+
+QString pictureName(const QString& file) {
+    for (const PictureName& p : kPictureNames)
+        if (file == QLatin1String(p.file)) return QLatin1String(p.name);
+    return file;
+}
+
+// The small pictures can be reached by Tab only while the large picture does not cover
+// them.
+class CoverWatch : public QObject {
+public:
+    CoverWatch(QLabel* cover, QList<QLabel*> covered)
+        : QObject(cover), m_cover(cover), m_covered(std::move(covered)) {
+        cover->installEventFilter(this);
+        update();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show || e->type() == QEvent::Hide) update();
+        return false;
+    }
+
+private:
+    void update() {
+        for (QLabel* l : std::as_const(m_covered))
+            ui::setActivatable(l, m_cover->isHidden());
+    }
+    QLabel* m_cover;
+    QList<QLabel*> m_covered;
+};
 
 // Runs `handler` when the control is clicked (left button pressed and released over it).
 class ClickHook : public QObject {
@@ -104,6 +150,21 @@ Form6::Form6(QWidget* parent) : ui::Form(parent) {
     new ClickHook(Image3, [this] { Image3_Click(); });
     new ClickHook(Image4, [this] { Image4_Click(); });
     new ClickHook(Image5, [this] { Image5_Click(); });
+    // The keyboard reaches the buttons first, then the small pictures (Space or Enter
+    // enlarges one), then Exit.
+    ui::makeActivatable(Image2, [this] { Image2_Click(); });
+    ui::makeActivatable(Image3, [this] { Image3_Click(); });
+    ui::makeActivatable(Image4, [this] { Image4_Click(); });
+    ui::makeActivatable(Image5, [this] { Image5_Click(); });
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Image2);
+    setTabOrder(Image2, Image3);
+    setTabOrder(Image3, Image4);
+    setTabOrder(Image4, Image5);
+    setTabOrder(Image5, Command2);
+    // After the tab order: Qt leaves controls without focus out of it.
+    new CoverWatch(Image1, {Image2, Image3, Image4, Image5});
 
     setClientSizeTw(kClientWidth, kClientHeight);
 }
@@ -189,12 +250,14 @@ bool Form6::loadPicture(QLabel* image, const QString& file) {
     pixmap.setDevicePixelRatio(ratio);
     image->setPixmap(pixmap);
     image->setProperty(kPictureProperty, file);
+    image->setAccessibleName(pictureName(file));
     return true;
 }
 
 void Form6::clearPicture(QLabel* image) {
     image->clear();
     image->setProperty(kPictureProperty, QString());
+    image->setAccessibleName(QString());
 }
 
 } // namespace reference

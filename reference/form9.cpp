@@ -41,6 +41,7 @@ Form9::Form9(QWidget* parent) : ui::Form(parent) {
 void Form9::onLoad() {
     const QString title = glossaryTitle(LanguageIndex);
     if (!title.isEmpty()) setWindowTitle(title);
+    MSFlexGrid1->setAccessibleName(windowTitle());
     show();
     Command2->setText(CatExit);
 

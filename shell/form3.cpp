@@ -5,6 +5,7 @@
 #include "shell/form3_data.h"
 #include "shell/settings.h"
 #include "shell/window_registry.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/twips.h"
 
@@ -115,6 +116,8 @@ void Form3::buildMenu() {
     aer->setObjectName(QStringLiteral("aer"));
     ac = entry(aer, QStringLiteral("About...."), QStringLiteral("ac"));
     connect(ac, &QAction::triggered, this, &Form3::ac_Click);
+    // The menu is the only way into the program: Alt and F10 reach it from the keyboard.
+    ui::enterMenuBarWithF10(menu);
 }
 
 void Form3::buildSettingsPanel() {

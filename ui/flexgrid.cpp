@@ -3,6 +3,7 @@
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace ui {
 
@@ -16,6 +17,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Tab moves on to the next control, not through every cell.
+    setTabKeyNavigation(false);
     setRowCount(2);
     setColumnCount(2);
     for (int c = 0; c < 2; ++c)
@@ -26,6 +29,21 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
         m_col = c;
         Q_EMIT cellClick();
     });
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QModelIndex current = currentIndex();
+    if (press && !(event->modifiers() & ~Qt::KeypadModifier) && current.isValid()) {
+        // The keyboard's click on the current cell.
+        m_row = current.row();
+        m_col = current.column();
+        event->accept();
+        Q_EMIT cellClick();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void FlexGrid::setRows(int n) {

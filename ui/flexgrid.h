@@ -8,6 +8,7 @@ namespace ui {
 // Rows and columns are counted from 0 and include the fixed (heading) rows and columns,
 // which are drawn as headings and cannot be selected. Widths are in twips.
 // A cell's text is written by setting Row, Col and then Text.
+// On the keyboard the arrow keys move between cells and Tab leaves the grid.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -42,8 +43,12 @@ public:
     QStringList rowTexts(int row) const;
 
 Q_SIGNALS:
-    // A cell was clicked; Row and Col now name it.
+    // A cell was clicked, or Space or Enter was pressed on the current cell; Row and Col
+    // now name it.
     void cellClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void restyle();

@@ -138,6 +138,8 @@ void Form28::onLoad() {
     Command1->setText(CatEraseFaults);
     Command33->setText(CatKeys);
     Frame2->setTitle(CatVehicleData);
+    List2->setAccessibleName(CatVehicleData);
+    List1->setAccessibleName(CatDiagnostic);
     Command2->setText(CatSave);
     Command3->setText(CatExit);
     Command4->setText(CatReports);

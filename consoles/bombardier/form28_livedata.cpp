@@ -5,6 +5,7 @@
 #include "consoles/bombardier/hours.h"
 #include "consoles/bombardier/widgets.h"
 #include "shell/errors32.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
@@ -40,6 +41,7 @@ void Form28::buildLiveDataPanel() {
     Frame13 = overlay(this, "Frame13", QStringLiteral("History/Live Data"), 840, 2520, 9255, 2535);
     MSFlexGrid2 = new ui::FlexGrid(Frame13);
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid2->setAccessibleName(Frame13->title());
     ui::place(MSFlexGrid2, kGridLeft, kGridTop, kGridWidth, kSummaryHeight);
 
     constexpr int top = 1920;
@@ -103,6 +105,11 @@ void Form28::buildMonitoringPanel() {
     Label49 = label(Frame18, "Label49", QStringLiteral("Fuel Level"), 240, 2280, 1815, 300);
     Label48 = label(Frame18, "Label48", QString(), 2100, 2310, 5175, 240);
     paintBackground(Label48, Qt::black);
+
+    // Screen readers read each value with its caption (and unit): "Engine Speed: 1200".
+    for (int i = 0; i < 8; ++i)
+        ui::nameValue(values[i], captions[i], i < Label50.size() ? Label50[i] : nullptr);
+    ui::nameValue(Label48, Label49);
 
     Command65 = button(Frame18, "Command65", QStringLiteral("Conect"), 2400, 2880, 1455, 435);
     Command64 = button(Frame18, "Command64", QStringLiteral("Exit"), 4560, 2880, 1455, 435);

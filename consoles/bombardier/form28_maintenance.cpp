@@ -11,6 +11,7 @@
 #include "consoles/bombardier/hours.h"
 #include "consoles/bombardier/widgets.h"
 #include "shell/errors32.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
@@ -116,6 +117,7 @@ void Form28::buildKeyPanel() {
     Text9->setObjectName(QStringLiteral("Text9"));
     ui::place(Text9, 1800, 600, 1455, 285);
     Text9->hide();
+    Label6->setBuddy(Text9);
     Command14 = button(Frame6, "Command14", QString(), 240, 720, 1455, 375);
     Command5 = button(Frame6, "Command5", QStringLiteral("Acc"), 2040, 720, 1215, 375);
     Command5->hide();
@@ -163,6 +165,10 @@ void Form28::buildServicePanel() {
     p.setColor(QPalette::Text, kDarkBlue);
     Text6->setPalette(p);
     Text6->setEnabled(false);
+    Label8->setBuddy(Text6);
+    ui::nameValue(Label19, Label17);
+    ui::nameValue(Label30, Label29);
+    ui::nameValue(Label20, Label18);
 
     Check1 = new QCheckBox(Frame10);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -328,6 +334,7 @@ void Form28::buildActuatorsPanel() {
 
 void Form28::loadMaintenanceCaptions() {
     Frame5->setTitle(CatKeysCaption);
+    MSFlexGrid1->setAccessibleName(CatKeysCaption);
     Command9->setText(CatAddKey);
     Command7->setText(CatEraseKey);
     Command8->setText(CatEraseAllKeys);

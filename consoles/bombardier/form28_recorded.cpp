@@ -5,6 +5,7 @@
 #include "consoles/bombardier/form28_data.h"
 #include "consoles/bombardier/hours.h"
 #include "consoles/bombardier/widgets.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
@@ -143,6 +144,9 @@ void Form28::buildRecordedData() {
     Graph2 = chartView(runTime, "Graph2", runTimeLabels, true);
     Graph1 = chartView(runTime, "Graph1", runTimeLabels, false);
     Graph1->hide();
+    MSFlexGrid4->setAccessibleName(QStringLiteral("Run Time"));
+    for (QChartView* chart : {Graph1, Graph2})
+        chart->setAccessibleName(QStringLiteral("Run Time chart"));
     Command68 = button(runTime, "Command68", QStringLiteral("Read"), 3720, 3480, 1455, 375);
     Command72 = button(runTime, "Command72", QStringLiteral("Exit"), 9225, 3480, 1455, 375);
     SSTab1->addTab(runTime, QStringLiteral("Run Time"));
@@ -158,6 +162,9 @@ void Form28::buildRecordedData() {
     Graph4 = chartView(rpm, "Graph4", rpmLabels, true);
     Graph3 = chartView(rpm, "Graph3", rpmLabels, false);
     Graph3->hide();
+    MSFlexGrid5->setAccessibleName(QStringLiteral("RPM Profile"));
+    for (QChartView* chart : {Graph3, Graph4})
+        chart->setAccessibleName(QStringLiteral("RPM Profile chart"));
     Command61 = button(rpm, "Command61", QStringLiteral("Read"), 3720, 3480, 1455, 375);
     Command71 = button(rpm, "Command71", QStringLiteral("Exit"), 9225, 3480, 1455, 375);
     SSTab1->addTab(rpm, QStringLiteral("RPM Profile"));
@@ -167,6 +174,8 @@ void Form28::buildRecordedData() {
         total->setFrameShape(QFrame::Box);
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    ui::nameValue(Label65, Label64);
+    ui::nameValue(Label66, Label67);
 
     // Purchase
     auto* purchase = new QWidget;
@@ -185,6 +194,8 @@ void Form28::buildRecordedData() {
     Text8->setObjectName(QStringLiteral("Text8"));
     ui::place(Text8, 2280, 1500, 1815, 345);
     Text8->setEnabled(false);
+    Label9->setBuddy(Text7);
+    Label26->setBuddy(Text8);
     Command57 = button(purchase, "Command57", QStringLiteral("Save"), 360, 3480, 1455, 375);
     Command57->setEnabled(false);
     Command56 = button(purchase, "Command56", QString(), 2280, 3480, 1455, 375);

@@ -3,6 +3,7 @@
 #include "consoles/kawasaki/form71_data.h"
 #include "shell/errors32.h"
 #include "shell/settings.h"
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -116,6 +117,7 @@ void Form71::buildIdentification() {
         c = label(Frame2, caption, QString(), 120, top, 1395, 255);
         v = label(Frame2, value, QString(), 1560, top, 1935, 255);
         ui::setForeColor(v, kDarkBlue);
+        ui::nameValue(v, c);
     };
     row(QStringLiteral("Label43"), QStringLiteral("Label49"), 360, Label43, Label49);
     row(QStringLiteral("Label44"), QStringLiteral("Label50"), 720, Label44, Label50);
@@ -125,6 +127,7 @@ void Form71::buildIdentification() {
     Label47 = label(Frame2, QStringLiteral("Label47"), QString(), 2640, 1440, 1095, 255);
     Label54 = label(Frame2, QStringLiteral("Label54"), QString(), 3840, 1440, 975, 255);
     ui::setForeColor(Label54, kDarkBlue);
+    ui::nameValue(Label54, Label47);
 }
 
 void Form71::buildBottomBar() {
@@ -172,6 +175,7 @@ void Form71::buildHistoryPanel() {
         *r.faultCaption =
             label(box, faultName, QStringLiteral("Fault #%1").arg(number), 120, 360, 1095, 255);
         *r.fault = field(box, faultValue, 1215, 330, 4320, 315, kDarkRed);
+        ui::nameValue(*r.fault, *r.faultCaption);
         const QString captions[4] = {QStringLiteral("Intake Air Press."), QStringLiteral("R.P.M."),
                                      QStringLiteral("Batt. Volt."), QString()};
         for (int i = 0; i < 4; ++i) {
@@ -182,6 +186,7 @@ void Form71::buildHistoryPanel() {
             *r.value[i] =
                 field(box, QStringLiteral("Label%1").arg(firstValue + i),
                       (i % 2 == 0) ? 1695 : 4335, top, (i % 2 == 0) ? 855 : 1080, 315, kDarkRed);
+            ui::nameValue(*r.value[i], *r.caption[i]);
         }
     };
     Frame10 = frame(Frame9, QStringLiteral("Frame10"), QStringLiteral("REGISTER 1"), 120, 240, 5655,
@@ -223,6 +228,7 @@ void Form71::buildLiveDataPanel() {
                            top + 30, 2055, 255);
         ui::setForeColor(*r.caption, kDarkBlue);
         *r.value = field(Frame6, QString::fromLatin1(r.valueName), valueLeft, top, 1095, 315, kRed);
+        ui::nameValue(*r.value, *r.caption);
     };
     for (int i = 0; i < 4; ++i) {
         place(left[i], 240, 2340, 360 + i * 390);
@@ -305,6 +311,7 @@ void Form71::setCaptions() {
     Command31->setText(CatActuators);
     Command11->setText(CatLiveData);
     Frame2->setTitle(CatVehicleData);
+    List1->setAccessibleName(CatDiagnostic);
     Label43->setText(CatEngine + QStringLiteral(" Model"));
     Label44->setText(CatEngine + QStringLiteral(" Serial"));
     Label45->setText(CatSpecific);
@@ -332,6 +339,11 @@ void Form71::setCaptions() {
     Command17->setText(CatFuelPump);
     Label16->setText(CatIgnitionCoil);
     Label11->setText(CatFuelInjector);
+    // The numbered test buttons say what they number.
+    for (QPushButton* b : {Command8, Command9})
+        b->setAccessibleDescription(CatIgnitionCoil);
+    for (QPushButton* b : {Command7, Command6, Command5, Command34})
+        b->setAccessibleDescription(CatFuelInjector);
     Label26->setText(CatEngineOffWarning);
     Command18->setText(CatExit);
 }

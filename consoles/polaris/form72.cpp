@@ -3,6 +3,7 @@
 #include "consoles/polaris/form72_data.h"
 #include "shell/errors32.h"
 #include "shell/settings.h"
+#include "ui/accessibility.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -219,6 +220,7 @@ void Form72::buildVehicleData() {
                              120, row.top, 1335);
         keepDefaultFont(*captions[i]);
         *values[i] = label(Frame2, QLatin1String(valueNames[i]), QString(), 1560, row.top, 3255);
+        ui::nameValue(*values[i], *captions[i]);
     }
 }
 
@@ -266,6 +268,7 @@ void Form72::buildEcuInfo() {
         *captions[i] = label(Frame13, QLatin1String(captionNames[i]), QLatin1String(row.caption),
                              120, row.top, 1455);
         *values[i] = label(Frame13, QLatin1String(valueNames[i]), QString(), 1680, row.top, 1935);
+        ui::nameValue(*values[i], *captions[i]);
     }
     Command11 =
         button(Frame13, QStringLiteral("Command11"), QStringLiteral("Salir"), 840, 3000, 2295, 300);
@@ -289,6 +292,9 @@ void Form72::buildLiveData() {
                         2295, kRowHeight);
         Label5 << label(Frame6, indexed("Label5", i), QString(), right ? 6840 : 2880, top, 975,
                         kRowHeight);
+        // Read as "RPM ?" and "RPM 1200".
+        ui::nameValue(help, Label9[i]);
+        ui::nameValue(Label5[i], Label9[i]);
     }
     Line1 = new QFrame(Frame6);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -319,6 +325,8 @@ void Form72::buildHelpPopup() {
     Label19 = label(Frame9, QStringLiteral("Label19"), QString(), 2880, 1920, 855, 285);
     Command6 =
         button(Frame9, QStringLiteral("Command6"), QStringLiteral("Salir"), 1320, 2280, 1215, 300);
+    ui::nameValue(Label18, Label13);
+    ui::nameValue(Label19, Label16);
     Frame9->hide();
 }
 
@@ -339,6 +347,7 @@ void Form72::buildBaseTiming() {
     Label45 = label(Frame12, QStringLiteral("Label45"), QString::fromLatin1(data::kBaseTimingUnit),
                     1560, 2520, 1095, 255);
     Label45->setAlignment(Qt::AlignCenter);
+    ui::nameValue(Label41, Frame12, Label45);
     Shape1 = new QFrame(Frame12);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     ui::place(Shape1, 2760, 1920, 375, 375);
@@ -363,8 +372,11 @@ void Form72::wireHandlers() {
     connect(Command9, &QPushButton::clicked, this, &Form72::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &Form72::Command10_Click);
     connect(Command24, &QPushButton::clicked, this, &Form72::Command24_Click);
-    for (int i = 0; i < Label28.size(); ++i)
+    for (int i = 0; i < Label28.size(); ++i) {
         new ClickHook(Label28[i], [this, i] { Label28_Click(i); });
+        // Tab reaches the "?" signs; Space or Enter opens the help like a click.
+        ui::makeActivatable(Label28[i], [this, i] { Label28_Click(i); });
+    }
     // Save, Help and Reports have no action in this console.
 }
 
@@ -382,6 +394,7 @@ void Form72::onLoad() {
     Command1->setText(CatEraseFaults);
     Command19->setText(CatHelp);
     Frame2->setTitle(CatVehicleData);
+    List1->setAccessibleName(CatDiagnostic);
     Command29->setText(CatConnectWithEcm);
     Command13->setText(CatConnectWithEcm);
     Command24->setText(LanguageIndex == 1 ? QStringLiteral("Servicio")

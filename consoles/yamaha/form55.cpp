@@ -3,6 +3,7 @@
 #include "consoles/yamaha/form55_data.h"
 #include "reference/database/database.h"
 #include "shell/errors32.h"
+#include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/platform.h"
@@ -191,6 +192,8 @@ void Form55::buildTabs() {
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::setBackColor(Label8, Qt::white);
     ui::place(Label8, 2280, 240, 7215, 615);
+    // The symptom of the code shown, read with the heading of its column in the table.
+    ui::nameValue(Label8, Label3);
     Label9 = heading(Frame3, "Label9", 120, 960, 855);
     Label10 = heading(Frame3, "Label10", 960, 960, 3495);
     Label11 = heading(Frame3, "Label11", 4440, 960, 3495);

@@ -1,0 +1,410 @@
+// Every window used with the keyboard alone and read by a screen reader: in each state of
+// each window the Tab key goes round the window's usable controls and comes back, every
+// control it stops at has a name, every control that can be used is on the way, every
+// label's text reaches the screen reader, and no value is read without its caption.
+// The functions that were mouse-only (the menu, the help signs, the small pictures, the
+// fault-code table) answer the keyboard.
+#include "app/windows.h"
+#include "consoles/bombardier/form28.h"
+#include "consoles/kawasaki/form71.h"
+#include "consoles/polaris/form72.h"
+#include "consoles/yamaha/form55.h"
+#include "reference/form10.h"
+#include "reference/form6.h"
+#include "reference/form9.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/form3.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+#include "ui/flexgrid.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace ERRORS32;
+using testing::FakePlatform;
+
+namespace {
+
+shell::WindowRegistry& registry() {
+    return shell::WindowRegistry::instance();
+}
+
+template <typename T> T* open(const char* name) {
+    auto* f = qobject_cast<T*>(registry().load(QLatin1String(name)));
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+QString describe(const QWidget* w) {
+    return w ? QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                   w->objectName()
+             : QStringLiteral("nothing");
+}
+
+QString nameOf(QWidget* w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name).simplified() : QString();
+}
+
+// What a label shows, as plain text.
+QString shownText(const QLabel* l) {
+    QString text = l->text();
+    if (l->textFormat() == Qt::RichText ||
+        (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        QTextDocument doc;
+        doc.setHtml(text);
+        text = doc.toPlainText();
+    }
+    return text.simplified();
+}
+
+// "41.6", "0.00", "12-05-06": a text that says nothing without its caption.
+bool isBareValue(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (QChar c : text)
+        if (c.isLetter()) return false;
+    return true;
+}
+
+// A control that a keyboard user must be able to reach.
+bool isUsable(QWidget* w) {
+    if (!w->isVisible() || !w->isEnabled()) return false;
+    if (auto* radio = qobject_cast<QRadioButton*>(w))
+        return radio->isChecked() || !radio->autoExclusive(); // a group is entered at its choice
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->focusPolicy() & Qt::TabFocus;
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QTabBar*>(w);
+}
+
+// The controls Tab visits from the focus, in order, until it is back where it started.
+struct Cycle {
+    QList<QWidget*> stops;
+    QString error;
+};
+
+Cycle tabCycle(QWidget* window) {
+    Cycle c;
+    QWidget* first = QApplication::focusWidget();
+    if (!first || first->window() != window || !first->isVisible()) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        first = QApplication::focusWidget();
+    }
+    if (!first || first->window() != window) {
+        c.error = QStringLiteral("no control takes the focus");
+        return c;
+    }
+    c.stops << first;
+    for (int i = 0; i < 400; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || now->window() != window) {
+            c.error = QStringLiteral("Tab leaves the window after ") + describe(c.stops.last());
+            return c;
+        }
+        if (now == first) return c;
+        if (c.stops.contains(now)) {
+            c.error = QStringLiteral("Tab never comes back to ") + describe(first);
+            return c;
+        }
+        c.stops << now;
+    }
+    c.error = QStringLiteral("Tab does not come back");
+    return c;
+}
+
+// Everything a keyboard and screen-reader user meets in the window's present state.
+QStringList problems(QWidget* window, Cycle* cycleOut = nullptr) {
+    QStringList out;
+    const Cycle cycle = tabCycle(window);
+    if (!cycle.error.isEmpty()) out << cycle.error;
+    for (QWidget* w : cycle.stops) {
+        if (auto* bar = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < bar->count(); ++i)
+                if (bar->tabText(i).isEmpty()) out << QStringLiteral("tab without text");
+        } else if (nameOf(w).isEmpty()) {
+            out << QStringLiteral("no name: ") + describe(w);
+        }
+    }
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!isUsable(w) || cycle.stops.contains(w)) continue;
+        // An option button of a group is reached through the group's choice.
+        if (qobject_cast<QRadioButton*>(w) && cycle.error.isEmpty()) {
+            bool groupReached = false;
+            for (QWidget* s : cycle.stops)
+                groupReached |= qobject_cast<QRadioButton*>(s) && s->parent() == w->parent();
+            if (groupReached) continue;
+        }
+        out << QStringLiteral("not reached by Tab: ") + describe(w);
+    }
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisible()) continue;
+        const QString text = shownText(l);
+        const QString name = nameOf(l);
+        if (!name.contains(text))
+            out << QStringLiteral("text hidden from screen readers: ") + describe(l);
+        else if (isBareValue(text) && name == text)
+            out << QStringLiteral("value without caption: ") + describe(l) + QStringLiteral(" ") +
+                       text;
+    }
+    if (cycleOut) *cycleOut = cycle;
+    return out;
+}
+
+#define CHECK_WINDOW(window)                                                                       \
+    do {                                                                                           \
+        const QStringList found = problems(window);                                                \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n    "))));               \
+    } while (false)
+
+// Whether `controls` come in this order in the cycle, counted from the first of them
+// (others may come between).
+bool inOrder(QList<QWidget*> cycle, const QList<QWidget*>& controls) {
+    const qsizetype start = cycle.indexOf(controls.value(0));
+    if (start < 0) return false;
+    std::rotate(cycle.begin(), cycle.begin() + start, cycle.end());
+    qsizetype at = -1;
+    for (QWidget* w : controls) {
+        const qsizetype i = cycle.indexOf(w);
+        if (i <= at) return false;
+        at = i;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestWindowAccess : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void init() {
+        LanguageIndex = 2;
+        shell::FillLanguageCatalog();
+    }
+    void cleanup() {
+        registry().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void mainWindowMenuByAltAndF10() {
+        FakePlatform fake;
+        auto* f = open<shell::Form3>("Form3");
+        QVERIFY(!f->menu->activeAction());
+        QTest::keyClick(f, Qt::Key_F10);
+        QCOMPARE(f->menu->activeAction(), f->jet);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!f->menu->activeAction());
+
+        // Alt, four entries to the right, open, first entry: the settings panel.
+        QTest::keyPress(f, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(f, Qt::Key_Alt, Qt::NoModifier);
+        QCOMPARE(f->menu->activeAction(), f->jet);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QVERIFY(popup->actions().contains(f->confi1));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QTRY_VERIFY(f->Frame1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->Command1);
+
+        // F10 again, straight to Bombardier.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(registry().find(QStringLiteral("Form28")));
+    }
+
+    void mainWindowPanels() {
+        FakePlatform fake;
+        auto* f = open<shell::Form3>("Form3");
+        f->confi1->trigger();
+        CHECK_WINDOW(f);
+        f->Command1->click();
+        f->taller->trigger();
+        Cycle cycle;
+        QVERIFY(problems(f, &cycle).isEmpty());
+        QVERIFY(
+            inOrder(cycle.stops, {f->workshopFields[0], f->workshopFields[1], f->workshopFields[2],
+                                  f->workshopFields[3], f->workshopFields[4]}));
+        QCOMPARE(nameOf(f->workshopFields[4]), f->workshopLabels[4]->text());
+        QTest::keyClick(f->workshopFields[4], Qt::Key_Escape);
+        f->ac->trigger();
+        CHECK_WINDOW(f);
+    }
+
+    void bombardierConsole() {
+        FakePlatform fake;
+        auto* f = open<bombardier::Form28>("Form28");
+        CHECK_WINDOW(f);
+        f->Command29->click();
+        Cycle cycle;
+        QVERIFY(problems(f, &cycle).isEmpty());
+        QVERIFY(inOrder(cycle.stops,
+                        {f->Command29, f->Command21, f->Command30, f->Command6, f->Command47,
+                         f->Command31, f->Command55, f->Command1, f->Command33, f->List2, f->List1,
+                         f->Command2, f->Command3, f->Command4}));
+        f->Command30->click();
+        CHECK_WINDOW(f);
+
+        f->Command31->click(); // History/Live Data
+        f->Command54->click();
+        CHECK_WINDOW(f);
+        f->Command66->click(); // Monitoring
+        CHECK_WINDOW(f);
+        QCOMPARE(nameOf(f->Label35), QStringLiteral("Intake Temperat.: ºC"));
+        f->Label35->setText(QStringLiteral("25"));
+        QCOMPARE(nameOf(f->Label35), QStringLiteral("Intake Temperat.: 25 ºC"));
+        f->Command64->click();
+
+        f->Command55->click(); // recorded data
+        for (int page = 0; page < 3; ++page) {
+            f->SSTab1->setCurrentIndex(page);
+            if (page == 0) f->Command68->click();
+            CHECK_WINDOW(f);
+        }
+        QVERIFY(nameOf(f->Label65).startsWith(QStringLiteral("Total Ecm Hours: ")));
+        f->Command56->click();
+
+        f->Command33->click(); // keys
+        CHECK_WINDOW(f);
+        f->Command12->click();
+        f->Command47->click(); // service
+        CHECK_WINDOW(f);
+        QCOMPARE(nameOf(f->Label19),
+                 CatTotalHours.simplified() + QLatin1Char(' ') + f->ecmHoursText);
+        f->Command21->click(); // settings over the service frame
+        CHECK_WINDOW(f);
+        f->Command52->click(); // change total hours
+        CHECK_WINDOW(f);
+        f->Command53->click();
+        f->Command6->click(); // actuators
+        CHECK_WINDOW(f);
+        f->Command18->click();
+        f->Command1->click(); // erase: the message panel
+        CHECK_WINDOW(f);
+    }
+
+    void polarisConsole() {
+        FakePlatform fake;
+        auto* f = open<polaris::Form72>("Form72");
+        CHECK_WINDOW(f);
+        f->Command29->click();
+        f->Command30->click();
+        CHECK_WINDOW(f);
+        f->Command20->click(); // ECU Info
+        CHECK_WINDOW(f);
+        f->Command11->click();
+        f->Command9->click(); // Base Timing Mode
+        CHECK_WINDOW(f);
+        f->Command10->click();
+
+        f->Command31->click(); // Live Data
+        CHECK_WINDOW(f);
+        // The help of a parameter, from the keyboard.
+        f->Command13->setFocus();
+        QWidget* w = f->Command13;
+        for (int i = 0; i < 20 && w != f->Label28[3]; ++i) {
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        }
+        QCOMPARE(w, f->Label28[3]);
+        QTest::keyClick(w, Qt::Key_Space);
+        QVERIFY(f->Frame9->isVisible());
+        QCOMPARE(f->Frame9->title(), f->Label9[3]->text());
+        QCOMPARE(QApplication::focusWidget(), f->Command6);
+        CHECK_WINDOW(f);
+        QCOMPARE(nameOf(f->Label18), QStringLiteral("Max ") + f->Label18->text());
+    }
+
+    void kawasakiConsole() {
+        FakePlatform fake;
+        auto* f = open<kawasaki::Form71>("Form71");
+        CHECK_WINDOW(f);
+        f->Command29->click();
+        f->Command30->click();
+        CHECK_WINDOW(f);
+        QCOMPARE(nameOf(f->Label54), CatHours.simplified() + QLatin1Char(' ') + f->Label54->text());
+        f->Command20->click(); // fault history
+        CHECK_WINDOW(f);
+        f->Command21->click();
+        f->Command11->click(); // live data
+        CHECK_WINDOW(f);
+        f->Command12->click();
+        f->Command31->click(); // actuators
+        CHECK_WINDOW(f);
+        QCOMPARE(f->Command8->accessibleDescription(), CatIgnitionCoil);
+    }
+
+    void yamahaGuideFromTheKeyboard() {
+        FakePlatform fake;
+        auto* f = open<yamaha::Form55>("Form55");
+        CHECK_WINDOW(f);
+        f->Combo1->setFocus();
+        QTest::keyClick(f->Combo1, Qt::Key_Down); // the first model
+        QCOMPARE(f->Combo1->currentIndex(), 0);
+        CHECK_WINDOW(f);
+        f->SSTab1->setCurrentIndex(1);
+        f->MSFlexGrid1->setFocus();
+        f->MSFlexGrid1->setCurrentCell(0, 0);
+        QTest::keyClick(f->MSFlexGrid1, Qt::Key_Down);
+        QTest::keyClick(f->MSFlexGrid1, Qt::Key_Return);
+        QCOMPARE(f->SSTab1->currentIndex(), 2);
+        QCOMPARE(f->Text1->text(), f->MSFlexGrid1->textAt(1, 0).right(2));
+        CHECK_WINDOW(f);
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    void referenceWindows() {
+        FakePlatform fake;
+        auto* glossary = open<reference::Form9>("Form9");
+        CHECK_WINDOW(glossary);
+        registry().unloadAll();
+
+        auto* history = open<reference::Form10>("Form10");
+        Cycle cycle;
+        QVERIFY(problems(history, &cycle).isEmpty());
+        QCOMPARE(cycle.stops, (QList<QWidget*>{history->Text3, history->Text4, history->Text1,
+                                               history->Command2, history->MSFlexGrid1}));
+        registry().unloadAll();
+
+        auto* f = open<reference::Form6>("Form6");
+        QVERIFY(problems(f, &cycle).isEmpty());
+        // The small pictures lie under the large one: not on the way.
+        QCOMPARE(cycle.stops,
+                 (QList<QWidget*>{f->Command2, f->Command1, f->Command3, f->Command4}));
+        QCOMPARE(nameOf(f->Image1), QStringLiteral("Bombardier diagnostic socket"));
+        f->Command4->click();
+        QVERIFY(problems(f, &cycle).isEmpty());
+        QCOMPARE(cycle.stops, (QList<QWidget*>{f->Command2, f->Command1, f->Command3, f->Command4,
+                                               f->Image2, f->Image3, f->Image4, f->Image5}));
+        f->Image3->setFocus();
+        QTest::keyClick(f->Image3, Qt::Key_Return);
+        QCOMPARE(reference::Form6::pictureOf(f->Image1), QStringLiteral("y2.jpg"));
+        QCOMPARE(nameOf(f->Image1), QStringLiteral("Kawasaki diagnostic socket, view 2"));
+        QCOMPARE(QApplication::focusWidget(), f->Command2);
+        QCOMPARE(f->Image3->focusPolicy(), Qt::NoFocus);
+    }
+};
+
+QTEST_MAIN(TestWindowAccess)
+#include "test_window_access.moc"
