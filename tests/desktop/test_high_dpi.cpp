@@ -1,0 +1,86 @@
+// At twice the pixel density (run with QT_SCALE_FACTOR=2) every window keeps its size in
+// device-independent pixels and its pictures are drawn from pixels of their own, never
+// blown up from a smaller picture.
+#include "app/windows.h"
+#include "consoles/yamaha/form55.h"
+#include "reference/form6.h"
+#include "shell/form3.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+shell::WindowRegistry& registry() {
+    return shell::WindowRegistry::instance();
+}
+
+// The picture a label shows has at least as many pixels as the label covers on screen.
+bool sharp(const QLabel* image) {
+    const QPixmap p = image->pixmap();
+    if (p.isNull()) return false;
+    const qreal ratio = image->devicePixelRatioF();
+    const QSize shown = p.deviceIndependentSize().toSize().boundedTo(image->size());
+    return p.width() >= shown.width() * ratio - 1 && p.height() >= shown.height() * ratio - 1;
+}
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        app::registerWindows();
+    }
+    void cleanup() {
+        registry().unloadAll();
+        testing::flushDeletes();
+    }
+
+    void windowsKeepTheirSizeAndDrawAtDoubleDensity() {
+        testing::FakePlatform fake;
+        const struct {
+            const char* name;
+            QSize size;
+        } windows[] = {{"Form3", {800, 600}},  {"Form28", {725, 440}}, {"Form72", {725, 440}},
+                       {"Form71", {725, 440}}, {"Form55", {725, 440}}, {"Form9", {672, 484}},
+                       {"Form10", {640, 467}}, {"Form6", {733, 467}}};
+        for (const auto& w : windows) {
+            ui::Form* f = registry().load(QLatin1String(w.name));
+            QVERIFY2(f, w.name);
+            QCOMPARE(f->size(), w.size);
+            const QPixmap shot = f->grab();
+            QCOMPARE(shot.devicePixelRatio(), 2.0);
+            QCOMPARE(shot.size(), w.size * 2);
+        }
+    }
+
+    void picturesAreSharp() {
+        testing::FakePlatform fake;
+        auto* main = static_cast<shell::Form3*>(registry().load(QStringLiteral("Form3")));
+        QVERIFY(sharp(main->Image1));
+
+        auto* pictures = static_cast<reference::Form6*>(registry().load(QStringLiteral("Form6")));
+        for (const QLabel* image : {pictures->Image1, pictures->Image2, pictures->Image3,
+                                    pictures->Image4, pictures->Image5})
+            QVERIFY2(sharp(image), qPrintable(image->objectName()));
+        pictures->Command3->click();
+        QVERIFY(sharp(pictures->Image1));
+
+        auto* guide = static_cast<yamaha::Form55*>(registry().load(QStringLiteral("Form55")));
+        for (int model : {-1, 0, guide->Combo1->count() - 1}) {
+            if (model >= 0) guide->Combo1_Click(model);
+            QVERIFY(sharp(guide->Image1));
+            QVERIFY(sharp(guide->Image2));
+        }
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "test_high_dpi.moc"
