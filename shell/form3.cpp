@@ -50,7 +50,10 @@ Form3::Form3(QWidget* parent) : ui::Form(parent) {
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/shell/background.jpg")));
+    // Twice the pixels on a high-density screen, so that the picture stays sharp.
+    Image1->setPixmap(QPixmap(devicePixelRatioF() > 1.0
+                                  ? QStringLiteral(":/shell/background@2x.jpg")
+                                  : QStringLiteral(":/shell/background.jpg")));
     Image1->setAccessibleName(QStringLiteral("Orvane"));
 
     buildSettingsPanel();
