@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <cmath>
+#include <unistd.h>
 
 namespace shell {
 
@@ -54,7 +55,14 @@ bool writeSetting(const SettingFile& f, int value) {
     }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) return false;
-    out.write(encodeRecord(old, QString::number(value), f.writeLength));
+    const QByteArray bytes = encodeRecord(old, QString::number(value), f.writeLength);
+    // The new contents must be completely on disk before they replace the old file:
+    // commit() alone puts a partly written copy in place when its last flush fails (a
+    // full disk, a file-size limit) and may even report success.
+    if (out.write(bytes) != bytes.size() || !out.flush() || ::fsync(out.handle()) != 0) {
+        out.cancelWriting();
+        return false;
+    }
     return out.commit();
 }
 

@@ -1,0 +1,386 @@
+// Data files that go bad under the windows: pictures that are folders, garbage, cut short
+// or claim an enormous size; databases replaced, damaged, locked or removed between two
+// openings or two choices. Each window keeps working: a picture that cannot be shown
+// leaves its documented default, a database that cannot be read gives a message that
+// names the file, and once the file is sound again the next opening reads it.
+#include "app/windows.h"
+#include "consoles/yamaha/form55.h"
+#include "reference/database/database.h"
+#include "reference/form6.h"
+#include "reference/form9.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+#include "ui/flexgrid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QtEndian>
+#include <functional>
+
+#include <sqlite3.h>
+
+using testing::FakePlatform;
+
+namespace {
+
+const QString kPictures = QStringLiteral("orvanedemo/terrasond/");
+const QString kGlossary = QStringLiteral("orvanedemo/terrasond/db1.mdb");
+const QString kCodes = QStringLiteral("orvanedemo/terrasond/Y1.mdb");
+const QString kDetails = QStringLiteral("nivasond/Y1.mdb");
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray fixture(const QString& rel) {
+    return readFile(QStringLiteral(TERRASOND_TEST_DATA "/") + rel);
+}
+
+QByteArray bundled(const QString& rel) {
+    return readFile(QStringLiteral(":/bundled/") + rel);
+}
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (char ch : bytes) {
+        crc ^= static_cast<quint8>(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG that claims to be `side` pixels square and holds no pixels at all.
+QByteArray hugePng(quint32 side) {
+    QByteArray ihdr("IHDR");
+    char dims[8];
+    qToBigEndian(side, dims);
+    qToBigEndian(side, dims + 4);
+    ihdr.append(dims, 8);
+    ihdr.append("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA
+    char len[4], crc[4];
+    qToBigEndian<quint32>(13, len);
+    qToBigEndian<quint32>(crc32(ihdr), crc);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(len, 4) + ihdr + QByteArray(crc, 4);
+}
+
+// A BMP header for a `side`-pixel square 32-bit picture, without its pixels.
+QByteArray hugeBmp(qint32 side) {
+    QByteArray b(54, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<quint32>(54, b.data() + 2);
+    qToLittleEndian<quint32>(54, b.data() + 10);
+    qToLittleEndian<quint32>(40, b.data() + 14);
+    qToLittleEndian<qint32>(side, b.data() + 18);
+    qToLittleEndian<qint32>(side, b.data() + 22);
+    qToLittleEndian<quint16>(1, b.data() + 26);
+    qToLittleEndian<quint16>(32, b.data() + 28);
+    return b;
+}
+
+bool showsPicture(const QLabel* image) {
+    return !image->pixmap().isNull();
+}
+
+// An SQLite glossary of one row, for the lock test.
+void writeSqliteGlossary(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db,
+                          "CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT);"
+                          "INSERT INTO glosary VALUES ('ECM', 'Módulo', 'Engine Control Module',"
+                          " 'Module', 'Modulo');"
+                          "CREATE TABLE obd (codigo TEXT, descripcion TEXT, ERROR1 TEXT,"
+                          " ERROR2 TEXT, ERROR3 TEXT, ERROR4 TEXT, ecu TEXT);"
+                          "INSERT INTO obd VALUES ('12', 'S', 'a', 'b', 'c', 'd', '01');",
+                          nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    sqlite3_close(db);
+}
+
+template <typename T> T* open(const char* name) {
+    auto* w = qobject_cast<T*>(shell::WindowRegistry::instance().load(QLatin1String(name)));
+    if (w) {
+        w->activateWindow();
+        QApplication::setActiveWindow(w);
+    }
+    return w;
+}
+
+void closeAll() {
+    shell::WindowRegistry::instance().unloadAll();
+    testing::flushDeletes();
+}
+
+// The glossary is opened afresh; returns how many abbreviations it lists.
+int openGlossary(FakePlatform& fake, QStringList* messages) {
+    closeAll();
+    fake.messages.clear();
+    auto* f = open<reference::Form9>("Form9");
+    if (!f) return -1;
+    *messages = fake.messages;
+    int rows = 0;
+    while (rows < f->MSFlexGrid1->rows() && !f->MSFlexGrid1->textAt(rows, 0).isEmpty())
+        ++rows;
+    // The window stays usable: its Exit button closes it.
+    f->Command2->click();
+    testing::flushDeletes();
+    if (shell::WindowRegistry::instance().find(QStringLiteral("Form9"))) return -2;
+    return rows;
+}
+
+void chooseModel(yamaha::Form55* f, int index) {
+    f->Combo1->setCurrentIndex(index);
+    Q_EMIT f->Combo1->activated(index);
+}
+
+int filledRows(const ui::FlexGrid* grid) {
+    int n = 0;
+    for (int r = 0; r < grid->rows(); ++r)
+        if (!grid->textAt(r, 0).isEmpty()) n = r + 1;
+    return n;
+}
+
+void clickFaultRow(yamaha::Form55* f, int row) {
+    f->MSFlexGrid1->setRow(row);
+    f->MSFlexGrid1->setCol(1);
+    f->MSFlexGrid1_Click();
+}
+
+} // namespace
+
+class TestDataFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        app::registerWindows();
+        ERRORS32::LanguageIndex = 1;
+        shell::FillLanguageCatalog();
+        reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
+    }
+    void cleanup() { closeAll(); }
+
+    // Connector pictures: a folder, garbage, an empty file, a file cut short and pictures
+    // that claim billions of pixels. No message and no fault; a picture that cannot be
+    // read leaves what the image showed before.
+    void brokenConnectorPictures() {
+        FakePlatform fake;
+        QDir().mkpath(fake.path(kPictures + "ok.jpg"));
+        fake.writeFile(kPictures + "s4.jpg", QByteArray(5000, '\xa5'));
+        fake.writeFile(kPictures + "y1.jpg", QByteArray());
+        const QByteArray y2 = bundled(kPictures + "y2.jpg");
+        QVERIFY(!y2.isEmpty());
+        fake.writeFile(kPictures + "y2.jpg", y2.left(y2.size() / 3));
+        fake.writeFile(kPictures + "y3.jpg", hugePng(2000000000u));
+        fake.writeFile(kPictures + "y4.jpg", hugeBmp(60000));
+
+        auto* f = open<reference::Form6>("Form6");
+        QVERIFY(f);
+        QVERIFY(!showsPicture(f->Image1)); // ok.jpg is a folder
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
+        f->Command3->click(); // s4.jpg is garbage: the large image stays empty
+        QVERIFY(!showsPicture(f->Image1));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
+        f->Command4->click();
+        QVERIFY(!showsPicture(f->Image2));
+        QVERIFY(!showsPicture(f->Image4));
+        QVERIFY(!showsPicture(f->Image5));
+        // A cut-short JPEG shows what it holds or nothing; both are fine.
+        f->Image4_Click();
+        f->Image5_Click();
+        QVERIFY(f->Image1->isVisible());
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
+        QVERIFY(fake.messages.isEmpty());
+
+        // Sound pictures again: the next click shows them.
+        fake.writeFile(kPictures + "s4.jpg", bundled(kPictures + "s4.jpg"));
+        f->Command3->click();
+        QVERIFY(showsPicture(f->Image1));
+        QCOMPARE(Form6Picture(f), QStringLiteral("s4.jpg"));
+    }
+
+    // The guide's pictures: a note takes the place of each one that cannot be shown.
+    void brokenGuidePictures() {
+        FakePlatform fake;
+        QDir().mkpath(fake.path(kPictures + "land.jpg"));
+        fake.writeFile(kPictures + "yy1.jpg", "GIF89a garbage");
+        fake.writeFile(kPictures + "yh2.bmp", hugeBmp(-60000)); // a top-down BMP
+        fake.writeFile(kPictures + "yh1.bmp", hugePng(100000));
+        auto* f = open<yamaha::Form55>("Form55");
+        QVERIFY(f);
+        QVERIFY(f->Image1->text().contains(QStringLiteral("land.jpg")));
+        QVERIFY(f->Image2->text().contains(QStringLiteral("yy1.jpg")));
+        chooseModel(f, 0);
+        QVERIFY(f->Image1->text().contains(QStringLiteral("yh2.bmp")));
+        QVERIFY(f->Image2->text().contains(QStringLiteral("yh1.bmp")));
+        QCOMPARE(f->List1->count(), 39);
+        chooseModel(f, 6); // the Apex pictures are sound
+        QVERIFY(showsPicture(f->Image1) && showsPicture(f->Image2));
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    // The glossary database changes between two openings of the window.
+    void glossaryChangesBetweenOpenings() {
+        FakePlatform fake;
+        QStringList messages;
+        fake.writeFile(kGlossary, fixture("glossary/db1.mdb"));
+        QCOMPARE(openGlossary(fake, &messages), 26);
+        QVERIFY(messages.isEmpty());
+
+        struct Case {
+            const char* what;
+            std::function<void()> damage;
+            const char* says;
+        };
+        const QByteArray sound = fixture("glossary/db1.mdb");
+        const QList<Case> cases = {
+            {"folder",
+             [&] {
+                 QFile::remove(fake.path(kGlossary));
+                 QDir().mkpath(fake.path(kGlossary));
+             },
+             "folder"},
+            {"garbage", [&] { fake.writeFile(kGlossary, QByteArray(8192, 'z')); }, "not an Access"},
+            {"cut at a page", [&] { fake.writeFile(kGlossary, sound.left(12 * 4096)); }, "damaged"},
+            {"cut mid-page", [&] { fake.writeFile(kGlossary, sound.left(sound.size() - 100)); },
+             "incomplete"},
+            {"empty", [&] { fake.writeFile(kGlossary, QByteArray()); }, "empty"},
+            {"data page overwritten",
+             [&] {
+                 QByteArray b = sound;
+                 for (int i = 26 * 4096 + 14; i < 27 * 4096; ++i)
+                     b[i] = static_cast<char>(i * 7919);
+                 fake.writeFile(kGlossary, b);
+             },
+             "damaged"},
+        };
+        for (const Case& c : cases) {
+            QDir(fake.path(kGlossary)).removeRecursively();
+            c.damage();
+            QCOMPARE_GE(openGlossary(fake, &messages), 0);
+            QVERIFY2(messages.size() == 1 && messages[0].contains(QLatin1String(c.says)) &&
+                         messages[0].contains(QStringLiteral("db1.mdb")),
+                     qPrintable(QStringLiteral("%1: %2").arg(c.what, messages.join('|'))));
+        }
+
+        // Removed: the bundled demo glossary serves, without a message.
+        QDir(fake.path(kGlossary)).removeRecursively();
+        QFile::remove(fake.path(kGlossary));
+        QVERIFY(openGlossary(fake, &messages) > 0);
+        QVERIFY(messages.isEmpty());
+        // Sound again: read as before.
+        fake.writeFile(kGlossary, sound);
+        QCOMPARE(openGlossary(fake, &messages), 26);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // Another program holds an SQLite database locked: the window waits briefly, then
+    // says so; once the lock is gone the next opening reads it.
+    void lockedDatabase() {
+        FakePlatform fake;
+        writeSqliteGlossary(fake.path(kGlossary));
+        QStringList messages;
+        QCOMPARE(openGlossary(fake, &messages), 1);
+
+        sqlite3* holder = nullptr;
+        QCOMPARE(sqlite3_open(fake.path(kGlossary).toUtf8().constData(), &holder), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(openGlossary(fake, &messages), 0);
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(messages.size() == 1 && messages[0].contains(QStringLiteral("locked")),
+                 qPrintable(messages.join('|')));
+        sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(holder);
+        QCOMPARE(openGlossary(fake, &messages), 1);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // The Yamaha databases change between two model choices and between two clicks on
+    // the fault table. A bad file gives a message and an empty table, nothing stale; the
+    // window goes on, and reads the file again once it is sound.
+    void yamahaDatabasesChangeBetweenChoices() {
+        FakePlatform fake;
+        const QByteArray codes = fixture("yamaha-codes/Y1.mdb");
+        const QByteArray details = fixture("yamaha-details/Y1.mdb");
+        fake.writeFile(kCodes, codes);
+        fake.writeFile(kDetails, details);
+        auto* f = open<yamaha::Form55>("Form55");
+        QVERIFY(f);
+        chooseModel(f, 0);
+        const int sound = filledRows(f->MSFlexGrid1);
+        QVERIFY(sound > 0);
+        QVERIFY(fake.messages.isEmpty());
+
+        fake.writeFile(kCodes, codes.left(codes.size() / 2 + 1));
+        chooseModel(f, 1);
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY(fake.messages[0].contains(QStringLiteral("Y1.mdb")));
+        QCOMPARE(filledRows(f->MSFlexGrid1), 0);
+        fake.writeFile(kCodes, codes);
+        chooseModel(f, 2);
+        QCOMPARE(filledRows(f->MSFlexGrid1), sound);
+
+        // Details: a sound lookup, then the file turns into a folder before the next one.
+        int row = 0;
+        while (f->MSFlexGrid1->textAt(row, 0).trimmed() != QStringLiteral("12"))
+            QVERIFY(++row < sound);
+        clickFaultRow(f, row);
+        QCOMPARE(f->SSTab1->currentIndex(), 2);
+        QVERIFY(filledRows(f->MSFlexGrid2) > 0);
+        f->SSTab1->setCurrentIndex(1);
+        QFile::remove(fake.path(kDetails));
+        QDir().mkpath(fake.path(kDetails));
+        fake.messages.clear();
+        clickFaultRow(f, row);
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY(fake.messages[0].contains(QStringLiteral("folder")));
+        QCOMPARE(filledRows(f->MSFlexGrid2), 0);
+        QCOMPARE(f->SSTab1->currentIndex(), 1);
+
+        // Locked by another program.
+        QDir(fake.path(kDetails)).removeRecursively();
+        writeSqliteGlossary(fake.path(kCodes));
+        sqlite3* holder = nullptr;
+        QCOMPARE(sqlite3_open(fake.path(kCodes).toUtf8().constData(), &holder), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        fake.messages.clear();
+        chooseModel(f, 3);
+        QCOMPARE(fake.messages.size(), 1);
+        QVERIFY(fake.messages[0].contains(QStringLiteral("locked")));
+        QCOMPARE(filledRows(f->MSFlexGrid1), 0);
+        sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(holder);
+        chooseModel(f, 4);
+        QCOMPARE(filledRows(f->MSFlexGrid1), 1);
+
+        // The window closes as usual.
+        f->Command3->click();
+        testing::flushDeletes();
+        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form55")));
+    }
+
+private:
+    static QString Form6Picture(const reference::Form6* f) {
+        return reference::Form6::pictureOf(f->Image1);
+    }
+};
+
+QTEST_MAIN(TestDataFaults)
+#include "test_data_faults.moc"

@@ -1,0 +1,261 @@
+// The settings files when the disk misbehaves: a file replaced by a folder, a root folder
+// behind a regular file, a write cut short by a file-size limit, a full filesystem and a
+// read-only one. The program starts with the values it can read (the defaults otherwise),
+// the main window keeps working, and a settings file written before is never damaged.
+//
+// The test runs in a mount namespace of its own, so that it can mount small filesystems
+// without touching the machine's; where that is not allowed, those cases are skipped.
+#include "app/windows.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "shell/form3.h"
+#include "shell/settings.h"
+#include "shell/window_registry.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+
+#include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace shell;
+using testing::FakePlatform;
+
+namespace {
+
+bool g_ownMounts = false;
+QString g_program;
+
+QByteArray record(const char* text) {
+    const QByteArray chars(text);
+    QByteArray out;
+    out.append(static_cast<char>(chars.size()));
+    out.append('\0');
+    return out + chars;
+}
+
+const char* const kFiles[] = {"port.DAT", "porttype.DAT", "languaje.DAT", "sett.DAT"};
+
+// The files of a folder with their contents, to compare before and after.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> out;
+    for (const QFileInfo& fi : QDir(folder).entryInfoList(QDir::Files | QDir::Dirs |
+                                                          QDir::NoDotAndDotDot | QDir::Hidden)) {
+        QFile f(fi.filePath());
+        out[fi.fileName()] =
+            fi.isDir() ? QByteArray("<folder>") : (f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
+    }
+    return out;
+}
+
+// Runs this program as a child that writes `value` to languaje.DAT below `root`, with the
+// size of any file it writes limited to `sizeLimit` bytes (0: no limit). Returns whether
+// the child says the write succeeded.
+bool writeInChild(const QString& root, int value, rlim_t sizeLimit) {
+    QProcess child;
+    child.setProgram(g_program);
+    child.setArguments({QStringLiteral("--write-language"), root, QString::number(value)});
+    child.setChildProcessModifier([sizeLimit] {
+        // Past the limit a write fails with EFBIG instead of killing the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (sizeLimit > 0) {
+            const rlimit limit{sizeLimit, sizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
+    child.start();
+    if (!child.waitForFinished(30000)) return false;
+    if (child.exitStatus() != QProcess::NormalExit) qFatal("the writing child crashed");
+    return child.exitCode() == 0;
+}
+
+// A small tmpfs on `folder`, or false when mounting is not allowed here.
+bool mountSmallFilesystem(const QString& folder, const char* size) {
+    if (!g_ownMounts) return false;
+    const QByteArray options = QByteArray("size=") + size;
+    return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                   options.constData()) == 0;
+}
+
+bool remountReadOnly(const QString& folder) {
+    return ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                   nullptr) == 0;
+}
+
+Form3* openMainWindow() {
+    auto& registry = WindowRegistry::instance();
+    registry.unloadAll();
+    testing::flushDeletes();
+    return qobject_cast<Form3*>(registry.load(QStringLiteral("Form3")));
+}
+
+} // namespace
+
+class TestSettingsFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { app::registerWindows(); }
+    void cleanup() {
+        WindowRegistry::instance().unloadAll();
+        testing::flushDeletes();
+    }
+
+    // Every settings file is a folder: nothing can be read or written. The program runs
+    // on the defaults, its settings panel still changes the language for this run, and
+    // the folders are left alone.
+    void settingsFilesAreFolders() {
+        FakePlatform fake;
+        for (const char* name : kFiles)
+            QVERIFY(QDir(fake.root).mkdir(QLatin1String(name)));
+        Form3* main = openMainWindow();
+        QVERIFY(main);
+        QCOMPARE(ERRORS32::LanguageIndex, short(1));
+        QCOMPARE(ERRORS32::PortType, short(24));
+        QCOMPARE(ERRORS32::TemperatureUnit, short(1));
+        main->Option2[2]->click();
+        QCOMPARE(ERRORS32::LanguageIndex, short(2));
+        QCOMPARE(ERRORS32::CatExit, QStringLiteral("Exit"));
+        main->Option1[4]->click();
+        QCOMPARE(ERRORS32::PortNumber, 3);
+        for (const char* name : kFiles)
+            QVERIFY(QFileInfo(fake.path(QLatin1String(name))).isDir());
+        QVERIFY(fake.messages.isEmpty());
+    }
+
+    // The root folder lies behind a regular file, so it can never be created.
+    void rootFolderBehindAFile() {
+        FakePlatform fake;
+        fake.writeFile(QStringLiteral("plain"), "not a folder");
+        const QString plain = fake.path(QStringLiteral("plain"));
+        fake.root = plain + QStringLiteral("/root");
+        prepareRootFolder();
+        Form3* main = openMainWindow();
+        QVERIFY(main);
+        QCOMPARE(ERRORS32::LanguageIndex, short(1));
+        QVERIFY(!writeSetting(kLanguageFile, 2));
+        main->Option2[3]->click();
+        QCOMPARE(ERRORS32::LanguageIndex, short(3));
+        QFile file(plain);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("not a folder"));
+    }
+
+    // A write that fails half-way (the file-size limit is reached while the new contents
+    // are written) reports the failure and leaves the old file exactly as it was, with no
+    // half-written copy beside it.
+    void writeCutShortKeepsTheOldFile_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("record only, limit inside it") << record("2") << 2;
+        QTest::newRow("long file, limit inside the tail")
+            << record("2") + QByteArray(64 * 1024, 'x') << 16 * 1024;
+    }
+    void writeCutShortKeepsTheOldFile() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, limit);
+        FakePlatform fake;
+        fake.writeFile(QStringLiteral("languaje.DAT"), before);
+        const auto expected = snapshot(fake.root);
+        QVERIFY(!writeInChild(fake.root, 5, static_cast<rlim_t>(limit)));
+        QCOMPARE(snapshot(fake.root), expected);
+        // The same child without a limit writes: the limit was what stopped it.
+        QVERIFY(writeInChild(fake.root, 5, 0));
+        QCOMPARE(fake.readFile(QStringLiteral("languaje.DAT")).left(3), record("5"));
+        QCOMPARE(fake.readFile(QStringLiteral("languaje.DAT")).size(), before.size());
+    }
+
+    // A full filesystem: the write fails, the old file stays, and once there is room
+    // again the next write succeeds.
+    void fullFilesystem() {
+        FakePlatform fake;
+        const QString disk = fake.path(QStringLiteral("disk"));
+        QDir().mkpath(disk);
+        if (!mountSmallFilesystem(disk, "64k")) QSKIP("mounting a small filesystem is not allowed");
+        fake.root = disk;
+        fake.writeFile(QStringLiteral("languaje.DAT"), record("2"));
+        fake.writeFile(QStringLiteral("sett.DAT"), record("2") + '\0');
+        {
+            // Fill every remaining block.
+            QFile filler(fake.path(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        }
+        const auto expected = snapshot(disk);
+        QVERIFY(!writeSetting(kLanguageFile, 4));
+        QVERIFY(!writeSetting(kTemperatureFile, 1));
+        QCOMPARE(snapshot(disk), expected);
+
+        // The program starts on what it reads, and its settings panel goes on working.
+        Form3* main = openMainWindow();
+        QVERIFY(main);
+        QCOMPARE(ERRORS32::LanguageIndex, short(2));
+        QCOMPARE(ERRORS32::TemperatureUnit, short(2));
+        main->Option2[6]->click();
+        QCOMPARE(ERRORS32::LanguageIndex, short(6));
+        QCOMPARE(fake.readFile(QStringLiteral("languaje.DAT")), record("2"));
+
+        QVERIFY(QFile::remove(fake.path(QStringLiteral("filler"))));
+        QVERIFY(writeSetting(kLanguageFile, 4));
+        QCOMPARE(fake.readFile(QStringLiteral("languaje.DAT")), record("4"));
+        cleanup();
+        QVERIFY(::umount(QFile::encodeName(disk).constData()) == 0);
+    }
+
+    // A read-only filesystem: the settings are read, missing files read as empty, and no
+    // write touches anything.
+    void readOnlyFilesystem() {
+        FakePlatform fake;
+        const QString disk = fake.path(QStringLiteral("disk"));
+        QDir().mkpath(disk);
+        if (!mountSmallFilesystem(disk, "64k")) QSKIP("mounting a small filesystem is not allowed");
+        fake.root = disk;
+        fake.writeFile(QStringLiteral("languaje.DAT"), record("2"));
+        fake.writeFile(QStringLiteral("porttype.DAT"), record("25"));
+        QVERIFY(remountReadOnly(disk));
+        const auto expected = snapshot(disk);
+
+        Form3* main = openMainWindow();
+        QVERIFY(main);
+        QCOMPARE(ERRORS32::LanguageIndex, short(2));
+        QCOMPARE(ERRORS32::PortType, short(25));
+        QCOMPARE(ERRORS32::PortNumber, 0); // port.DAT is missing and cannot be created
+        QVERIFY(!writeSetting(kLanguageFile, 3));
+        main->Option2[3]->click();
+        main->Option1[2]->click();
+        QCOMPARE(ERRORS32::LanguageIndex, short(3));
+        QCOMPARE(snapshot(disk), expected);
+        cleanup();
+        QVERIFY(::umount(QFile::encodeName(disk).constData()) == 0);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    // The child of writeInChild(): one settings write, its result as the exit code.
+    if (argc == 4 && qstrcmp(argv[1], "--write-language") == 0) {
+        ui::QtPlatform platform(QString::fromLocal8Bit(argv[2]));
+        ui::setPlatform(&platform);
+        const bool ok = writeSetting(kLanguageFile, QByteArray(argv[3]).toInt());
+        ui::setPlatform(nullptr);
+        return ok ? 0 : 1;
+    }
+    // A mount namespace of our own (while the process still has one thread), with mounts
+    // that do not propagate back to the machine.
+    g_ownMounts = ::unshare(CLONE_NEWNS) == 0 &&
+                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    QApplication app(argc, argv);
+    g_program = QCoreApplication::applicationFilePath();
+    TestSettingsFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_settings_faults.moc"
