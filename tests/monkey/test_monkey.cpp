@@ -1,6 +1,9 @@
 // Random use: a seeded monkey opens windows from the main menu and clicks, types and
 // closes at random, also from inside the consoles' animations and reading loops, and
-// checks after every step that nothing is broken.
+// checks after every step that nothing is broken: no identification listed twice, no
+// window left with the hourglass once its handlers have returned, nothing yielding while
+// no handler runs (no loop outlives its handler or its window), and no dialog of the
+// window system left waiting for an answer (messages go through the platform).
 //   TERRASOND_MONKEY_STEPS  number of top-level steps (default 400)
 //   TERRASOND_MONKEY_SEED   seed (default 4827)
 #include "app/windows.h"
@@ -12,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -29,6 +35,44 @@ int envInt(const char* name, int fallback) {
     const int v = qEnvironmentVariableIntValue(name, &ok);
     return ok ? v : fallback;
 }
+
+// The test platform, also keeping which windows show the hourglass.
+class MonkeyPlatform : public testing::FakePlatform {
+public:
+    void setBusyPointer(QWidget* window, bool busy) override {
+        FakePlatform::setBusyPointer(window, busy);
+        if (!window) return;
+        // A later window may be created at the address of a deleted one.
+        if (!busyWindows.contains(window))
+            QObject::connect(window, &QObject::destroyed,
+                             [this, window] { busyWindows.remove(window); });
+        busyWindows[window] = busy;
+    }
+    QHash<const QWidget*, bool> busyWindows;
+};
+
+// A dialog shown by the window system itself would wait for an answer nobody gives: it is
+// noted and closed.
+class DialogWatch : public QObject {
+public:
+    DialogWatch() {
+        connect(&m_timer, &QTimer::timeout, this, [this] { look(); });
+        m_timer.start(50);
+    }
+    void look() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<QDialog*>(w);
+            if (!d || !d->isVisible()) continue;
+            seen << QStringLiteral("%1 \"%2\"")
+                        .arg(QString::fromLatin1(d->metaObject()->className()), d->windowTitle());
+            d->reject();
+        }
+    }
+    QStringList seen;
+
+private:
+    QTimer m_timer;
+};
 
 class Monkey {
 public:
@@ -162,9 +206,22 @@ private:
     long long m_yieldsThisStep = 0;
 };
 
-// The identification list of a console never holds the same line twice.
-QString checkInvariants(const Monkey& monkey) {
+// Checked between top-level steps, when no handler of any window is running.
+QString checkInvariants(const Monkey& monkey, MonkeyPlatform& fake, DialogWatch& dialogs) {
+    // Idle means idle: nothing yields without a handler running.
+    const long long yields = fake.yields;
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    if (fake.yields != yields)
+        return QStringLiteral("%1 yields while no handler ran").arg(fake.yields - yields);
+    dialogs.look();
+    if (!dialogs.seen.isEmpty())
+        return QStringLiteral("dialog left waiting: ") + dialogs.seen.join(QStringLiteral(", "));
     for (ui::Form* f : monkey.openForms()) {
+        if (fake.busyWindows.value(f))
+            return QStringLiteral("%1 keeps the hourglass after its handlers returned")
+                .arg(f->objectName());
+        // The identification list of a console never holds the same line twice.
         if (auto* ident = f->findChild<QListWidget*>(QStringLiteral("List2"))) {
             QSet<QString> seen;
             for (int i = 0; i < ident->count(); ++i) {
@@ -189,13 +246,14 @@ private Q_SLOTS:
     void randomUse() {
         const int steps = envInt("TERRASOND_MONKEY_STEPS", 400);
         const auto seed = static_cast<quint32>(envInt("TERRASOND_MONKEY_SEED", 4827));
-        testing::FakePlatform fake;
+        MonkeyPlatform fake;
+        DialogWatch dialogs;
         Monkey monkey(seed);
         fake.onYield = [&](long long n) { monkey.onYield(n); };
         shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
         for (int i = 0; i < steps; ++i) {
             monkey.topLevelStep();
-            const QString broken = checkInvariants(monkey);
+            const QString broken = checkInvariants(monkey, fake, dialogs);
             if (!broken.isEmpty())
                 QFAIL(qPrintable(broken + QStringLiteral("\nlast actions:\n") +
                                  monkey.log.join(QLatin1Char('\n'))));
@@ -205,6 +263,11 @@ private Q_SLOTS:
         shell::WindowRegistry::instance().unloadAll();
         testing::flushDeletes();
         QVERIFY(monkey.openForms().isEmpty());
+        // With every window closed nothing runs on: no yields, even given time.
+        const long long yields = fake.yields;
+        QTest::qWait(200);
+        QCOMPARE(fake.yields, yields);
+        QVERIFY2(dialogs.seen.isEmpty(), qPrintable(dialogs.seen.join(QStringLiteral(", "))));
         qInfo("seed %u: %d steps (%d inside animations), %lld yields, %d forced closes, "
               "%lld message boxes",
               seed, monkey.steps, monkey.nestedSteps, fake.yields, monkey.forcedCloses,
