@@ -117,6 +117,8 @@ int main(int argc, char* argv[]) {
     }
     const int rc = QApplication::exec();
     shell::WindowRegistry::instance().unloadAll();
+    // The windows closed last are deleted now, while the application object still exists.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ui::setPlatform(nullptr);
     return rc;
 }
