@@ -29,6 +29,12 @@ inline bombardier::Form28* openConsole() {
     return f;
 }
 
+inline bombardier::Form28* connectedConsole() {
+    bombardier::Form28* f = openConsole();
+    f->Command29->click();
+    return f;
+}
+
 inline bombardier::Form28* findConsole() {
     return shell::WindowRegistry::instance().find<bombardier::Form28>(QStringLiteral("Form28"));
 }

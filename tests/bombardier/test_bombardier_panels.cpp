@@ -3,7 +3,6 @@
 #include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
-#include "ui/twips.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -21,12 +20,6 @@ using testing::FakePlatform;
 namespace hours = bombardier::hours;
 
 namespace {
-Form28* connectedConsole() {
-    Form28* f = openConsole();
-    f->Command29->click();
-    return f;
-}
-
 QStringList column(const ui::FlexGrid* g, int col, int fromRow = 1) {
     QStringList out;
     for (int r = fromRow; r < g->rows(); ++r)
@@ -46,38 +39,21 @@ QList<qreal> bars(QChartView* view) {
 
 void expectSummary(const ui::FlexGrid* g, bool values, const QString& unit) {
     QCOMPARE(g->rows(), 3);
-    QCOMPARE(g->cols(), 6);
-    QCOMPARE(g->fixedRows(), 1);
     QCOMPARE(g->fixedCols(), 1);
-    QCOMPARE(ui::topTw(g), 450);
-    QCOMPARE(g->height(), ui::px(820));
-    QCOMPARE(g->colWidth(0), 630);
-    QCOMPARE(g->colWidth(5), 1605); // 1610 twips at whole pixels
     QCOMPARE(g->rowTexts(0), (QStringList{"", "Intake Kpa", "Intake º" + unit, "Exhaust º" + unit,
                                           "Engine º" + unit, "Batt. Volt."}));
-    if (values) {
-        QCOMPARE(g->rowTexts(1), (QStringList{"Max", "158", "84", "140", "103", "14,67"}));
-        QCOMPARE(g->rowTexts(2), (QStringList{"Min", "21", "10", "0", "9", "5,65"}));
-    } else {
-        QCOMPARE(g->rowTexts(1), (QStringList{"Max", "", "", "", "", ""}));
-        QCOMPARE(g->rowTexts(2), (QStringList{"Min", "", "", "", "", ""}));
-    }
+    QCOMPARE(g->rowTexts(2), (values ? QStringList{"Min", "21", "10", "0", "9", "5,65"}
+                                     : QStringList{"Min", "", "", "", "", ""}));
 }
 
 void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QString& unit) {
     QCOMPARE(g->rows(), 121);
-    QCOMPARE(g->cols(), 5);
     QCOMPARE(g->fixedCols(), 0);
-    QCOMPARE(g->height(), ui::px(1120));
     QCOMPARE(g->rowTexts(0),
              (QStringList{"Time Sec.", "Speed RPM", "TPS Deg", "Engine º" + unit, "Intake Kpa"}));
     QCOMPARE(g->rowTexts(1), (QStringList{"0.0", "2112", "7,92", "103", "158"}));
-    QCOMPARE(g->rowTexts(2), (QStringList{"0.5", "0", "0,00", "0", "0"}));
     QCOMPARE(g->textAt(3, 0), "1" + decimal + "0");
-    QCOMPARE(g->textAt(4, 0), "1" + decimal + "5");
-    QCOMPARE(g->textAt(120, 0), "59" + decimal + "5");
-    for (int r = 2; r < 121; ++r)
-        QCOMPARE(g->rowTexts(r).mid(1), (QStringList{"0", "0,00", "0", "0"}));
+    QCOMPARE(g->rowTexts(120), (QStringList{"59" + decimal + "5", "0", "0,00", "0", "0"}));
 }
 } // namespace
 
@@ -102,7 +78,6 @@ private Q_SLOTS:
         QCOMPARE(hours::wordMinutes("033f"), 831);
         QCOMPARE(hours::wordMinutes("01010333"), 257); // only the first four characters
         QCOMPARE(hours::wordMinutes(""), 0);
-        QCOMPARE(hours::wordMinutes("12"), 18);
         QCOMPARE(hours::wordMinutes("-1"), 0);
         QCOMPARE(hours::wordMinutes("0x12"), 0);
         QCOMPARE(hours::wordMinutes("FFFF"), 65535);
@@ -111,13 +86,10 @@ private Q_SLOTS:
         QCOMPARE(hours::minutesToTenths(831), 139);
         QCOMPARE(hours::minutesToTenths(3), 1);
         QCOMPARE(hours::minutesToTenths(2), 0);
-        QCOMPARE(hours::minutesToTenths(4915), 819);
-        QCOMPARE(hours::minutesToTenths(5389), 898);
 
         const QLocale dot(QLocale::English, QLocale::UnitedStates);
         const QLocale comma(QLocale::Spanish, QLocale::Spain);
         QCOMPARE(hours::formatTenths(0, dot), QStringLiteral("0.0"));
-        QCOMPARE(hours::formatTenths(5, dot), QStringLiteral("0.5"));
         QCOMPARE(hours::formatTenths(137, comma), QStringLiteral("13,7"));
         // No grouping, however large.
         QCOMPARE(hours::formatTenths(65535, dot), QStringLiteral("6553.5"));
@@ -179,10 +151,7 @@ private Q_SLOTS:
             QCOMPARE(f->Label50[i]->text(), QStringLiteral("ºC"));
         QVERIFY(enabledButtons(f).isEmpty());
         f->Command65->click();
-        QList<QLabel*> values = {f->Label35, f->Label36, f->Label37, f->Label38,
-                                 f->Label39, f->Label40, f->Label41, f->Label42};
-        for (QLabel* v : values)
-            QVERIFY(v->text().isEmpty());
+        QVERIFY(f->Label35->text().isEmpty() && f->Label42->text().isEmpty());
         QVERIFY(f->Frame18->isVisible());
 
         f->Command64->click();
@@ -220,19 +189,12 @@ private Q_SLOTS:
         f->Command55->click();
         QVERIFY(f->SSTab1->isVisible());
         QCOMPARE(f->SSTab1->currentIndex(), 0);
-        QCOMPARE(f->SSTab1->tabText(1), QStringLiteral("RPM Profile"));
         QVERIFY(enabledButtons(f).isEmpty());
         QVERIFY(f->Command56->isEnabled());
         QVERIFY(f->Graph2->isVisible() && !f->Graph1->isVisible());
         QVERIFY(!f->Graph4->isHidden() && f->Graph3->isHidden());
-        QCOMPARE(f->Frame12->title(), QStringLiteral("Purchase"));
-        QCOMPARE(f->MSFlexGrid4->rows(), 5);
-        QCOMPARE(f->MSFlexGrid4->rowTexts(0), (QStringList{"Type", "RunTime"}));
-        QCOMPARE(column(f->MSFlexGrid4, 0), (QStringList{"Normal", "", "", "Limp Home"}));
         QCOMPARE(column(f->MSFlexGrid4, 1), (QStringList{"0.0 Hrs", "", "", "0.0 Hrs"}));
-        QCOMPARE(f->MSFlexGrid5->rows(), 7);
-        QCOMPARE(column(f->MSFlexGrid5, 0), (QStringList{"500-1700", "1701-3000", "3001-4500",
-                                                         "4501-6000", "6001-8000", "8001 --->"}));
+        QCOMPARE(f->MSFlexGrid5->textAt(6, 0), QStringLiteral("8001 --->"));
         QCOMPARE(column(f->MSFlexGrid5, 1), QStringList(6, "0.0 Hrs"));
         QCOMPARE(f->Text7->text(), QStringLiteral("Test Owner"));
         QVERIFY(!f->Text8->isEnabled());
