@@ -32,6 +32,12 @@ inline Form71* openConsole() {
     return f;
 }
 
+inline Form71* connectedConsole() {
+    Form71* f = openConsole();
+    f->Command29->click();
+    return f;
+}
+
 // Clicks a button only when a user could: visible and enabled.
 inline bool click(QPushButton* b) {
     if (!b->isVisible() || !b->isEnabled()) return false;
