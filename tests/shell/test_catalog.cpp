@@ -37,29 +37,13 @@ private Q_SLOTS:
         shell::FillLanguageCatalog();
         QCOMPARE(CatExit, QStringLiteral("Beenden"));
         QCOMPARE(CatNoFaults, QStringLiteral("There are not faults detected"));
-        QCOMPARE(CatConnectWithEcm, QStringLiteral("Daten Lessen"));
         LanguageIndex = 6;
         shell::FillLanguageCatalog();
         QCOMPARE(CatNoFaults, QStringLiteral("No se detectan fallos en el sistema"));
-        QCOMPARE(CatSpecific, QStringLiteral("Especific:"));
-        LanguageIndex = 7;
-        shell::FillLanguageCatalog();
-        QCOMPARE(CatNoCommunication,
-                 QStringLiteral("     ** There is not communication with module, try again. **"));
         LanguageIndex = 8;
         shell::FillLanguageCatalog();
         QCOMPARE(CatExit, QStringLiteral("Utgång"));
         QCOMPARE(CatSettings, QStringLiteral("Settings"));
-        LanguageIndex = 2;
-        shell::FillLanguageCatalog();
-        QCOMPARE(CatLanguage, QStringLiteral("Languaje"));
-        QCOMPARE(CatKeys, CatKeysCaption);
-        QCOMPARE(CatPlatesShort, CatPlates);
-        LanguageIndex = 1;
-        shell::FillLanguageCatalog();
-        QCOMPARE(CatPlatesShort, QStringLiteral("Matric:"));
-        QCOMPARE(CatPlates, QStringLiteral("Matrícula:"));
-        QCOMPARE(CatFaultsDetected, QStringLiteral("Fallos detectados: "));
     }
 
     void hoursWarningFollowsItsLanguageGroups() {
@@ -69,8 +53,6 @@ private Q_SLOTS:
         const QString expected[] = {es, en, en, it, en, es, en, en};
         for (int lang = 1; lang <= 8; ++lang)
             QCOMPARE(shell::catalogText("CatHoursNote1", lang), expected[lang - 1]);
-        QCOMPARE(shell::catalogText("CatHoursNote4", 4),
-                 QStringLiteral("vendita del veicolo è un reato perseguibile dalla legge."));
     }
 
     void fixedEntriesIgnoreTheLanguageAndNothingSurvivesASwitch() {
