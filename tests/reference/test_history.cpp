@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace ERRORS32;
@@ -88,33 +87,6 @@ private Q_SLOTS:
                 QCOMPARE(e.action, valid ? Action::Accept : Action::WrongDate);
                 QCOMPARE(e.text, valid ? rewritten(typed) : QString());
             }
-    }
-
-    void anyTextGivesAWellFormedResult() {
-        const QStringList pieces = {"0", "1", "2", "3", "9", "-",
-                                    " ", ".", "+", "a", "é", QStringLiteral("\U0001F600"),
-                                    "\t"};
-        QRandomGenerator rng(20261205);
-        for (int i = 0; i < 50000; ++i) {
-            QString typed;
-            const int n = rng.bounded(9);
-            for (int k = 0; k < n; ++k)
-                typed += pieces[rng.bounded(pieces.size())];
-            const DateEntry e = enterDate(typed, QStringLiteral("05-12-26"));
-            const qsizetype len = typed.size();
-            const bool wrongLength = len != 0 && len != 1 && len != 6;
-            QVERIFY2((e.action == Action::Beep) == wrongLength, qPrintable(typed));
-            QCOMPARE(e.widen, !wrongLength);
-            if (e.action != Action::Accept) {
-                QVERIFY(e.text.isEmpty());
-                continue;
-            }
-            QVERIFY2(e.text.isValidUtf16(), qPrintable(typed));
-            QCOMPARE(e.text.size(), 8);
-            QCOMPARE(e.text[2], u'-');
-            QCOMPARE(e.text[5], u'-');
-            if (len == 6) QCOMPARE(e.text, rewritten(typed));
-        }
     }
 
     void opensAsDesigned() {

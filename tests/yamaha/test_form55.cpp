@@ -362,17 +362,6 @@ private Q_SLOTS:
         QVERIFY(f->isUnloaded());
     }
 
-    void unreadablePictureLeavesANote() {
-        FakePlatform fake;
-        fake.writeFile(QStringLiteral("orvanedemo/terrasond/yh2.bmp"), "not a picture");
-        Form55* f = openGuide();
-        chooseModel(f, 0);
-        QVERIFY(f->Image1->pixmap().isNull());
-        QVERIFY(f->Image1->text().contains(QStringLiteral("yh2.bmp")));
-        chooseModel(f, 6);
-        QVERIFY(!f->Image1->pixmap().isNull());
-    }
-
     void escapeOnExitCloses() {
         FakePlatform fake;
         Form55* f = openGuide();
