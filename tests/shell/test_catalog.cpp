@@ -46,15 +46,6 @@ private Q_SLOTS:
         QCOMPARE(CatSettings, QStringLiteral("Settings"));
     }
 
-    void hoursWarningFollowsItsLanguageGroups() {
-        const QString en = QStringLiteral(" You must use this option for save a truth total");
-        const QString es = QStringLiteral(" Use esta opción para grabar las horas reales");
-        const QString it = QStringLiteral(" La modifica del totale di ore deve essere fatta solo");
-        const QString expected[] = {es, en, en, it, en, es, en, en};
-        for (int lang = 1; lang <= 8; ++lang)
-            QCOMPARE(shell::catalogText("CatHoursNote1", lang), expected[lang - 1]);
-    }
-
     void fixedEntriesIgnoreTheLanguageAndNothingSurvivesASwitch() {
         LanguageIndex = 1;
         shell::FillLanguageCatalog();
