@@ -489,7 +489,13 @@ void Form71::Command12_Click() {
 }
 
 void Form71::Command31_Click() {
+    // A new session: tests of an earlier one still waiting end at their next yield, and
+    // the hourglass they hold goes with them.
     actuatorSession = beginOperation(kActuatorTests);
+    if (testsRunning > 0) {
+        testsRunning = 0;
+        setBusy(false);
+    }
     Frame5->show();
     Frame5->raise();
     Command18->setFocus();
