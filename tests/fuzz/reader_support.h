@@ -49,6 +49,9 @@ public:
                                              "has no field",
                                              "cannot"};
         QByteArray kind = "ok";
+        // TERRASOND_FUZZ_MESSAGES=1 prints every message, to see what the inputs give.
+        static const bool print = qEnvironmentVariableIsSet("TERRASOND_FUZZ_MESSAGES");
+        if (print && !error.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(error));
         if (!error.isEmpty()) {
             kind = "other";
             for (const char* k : kKinds)

@@ -93,7 +93,8 @@ public:
     // Called from every yield of a console.
     void onYield(long long n) {
         ++m_yieldsThisStep;
-        if (m_depth >= 3) return;
+        // Checked at every depth: an endless loop started three handlers deep has nobody
+        // else to stop it.
         if (m_yieldsThisStep > 3'000'000) {
             // An endless reading loop nobody stopped: close its window.
             m_yieldsThisStep = 0;
@@ -103,6 +104,7 @@ public:
             ++forcedCloses;
             return;
         }
+        if (m_depth >= 3) return;
         if (n % 7919 == 0 && m_rng.bounded(4) == 0) {
             ++nestedSteps;
             step();
@@ -192,13 +194,18 @@ private:
     }
 
     void trigger(QAction* a) {
-        log << QStringLiteral("menu %1").arg(a->objectName());
+        remember(QStringLiteral("menu %1").arg(a->objectName()));
         a->trigger();
     }
 
     void note(ui::Form* form, const QString& what) {
-        log << QStringLiteral("%1 %2").arg(form->objectName(), what);
-        if (log.size() > 40) log.removeFirst();
+        remember(QStringLiteral("%1 %2").arg(form->objectName(), what));
+    }
+
+    // The last actions, indented by how deep inside other handlers they ran.
+    void remember(const QString& action) {
+        log << QString(2 * (m_depth - 1), u' ') + action;
+        if (log.size() > 60) log.removeFirst();
     }
 
     QRandomGenerator m_rng;
@@ -257,6 +264,9 @@ private Q_SLOTS:
             if (!broken.isEmpty())
                 QFAIL(qPrintable(broken + QStringLiteral("\nlast actions:\n") +
                                  monkey.log.join(QLatin1Char('\n'))));
+            if ((i + 1) % 1000 == 0)
+                qInfo("%d steps, %lld yields, %d forced closes", i + 1, fake.yields,
+                      monkey.forcedCloses);
         }
         // Everything closes cleanly and no loop is left running.
         fake.onYield = nullptr;
