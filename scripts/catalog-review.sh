@@ -24,13 +24,12 @@ fi
 build="${1:-}"
 if [ -z "$build" ]; then
     build=build/default
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        build=build/catalog
-        [ -f "$build/CMakeCache.txt" ] ||
-            cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-                -DTERRASOND_AREAS="bombardier;kawasaki" >/dev/null
-    fi
+    [ -f "$build/CMakeCache.txt" ] || build=build/catalog
 fi
+# A folder of its own needs only the shell, Bombardier, Kawasaki and the test support.
+[ -f "$build/CMakeCache.txt" ] ||
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DTERRASOND_AREAS="bombardier;kawasaki" >/dev/null
 
 if [ "$panels" = 0 ]; then
     cmake --build "$build" --target catalog_review >/dev/null
