@@ -3,6 +3,7 @@
 
 #include "app/windows.h"
 #include "consoles/bombardier/form28.h"
+#include "shell/form3.h"
 #include "shell/window_registry.h"
 #include "tests/support/fake_platform.h"
 #include "tour/tour.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -17,9 +19,17 @@
 
 namespace {
 
+// The part of the screen the shown windows cover.
 void shoot(const QString& dir, const QString& name) {
-    QCoreApplication::processEvents();
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    QCoreApplication::sendPostedEvents();
+    QRect covered;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) {
+            w->repaint();
+            covered |= w->frameGeometry();
+        }
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
+        0, covered.x(), covered.y(), covered.width(), covered.height());
     const QString file = dir + QLatin1Char('/') + name + QStringLiteral(".png");
     if (!screen.save(file)) std::fprintf(stderr, "could not write %s\n", qPrintable(file));
 }
@@ -40,11 +50,15 @@ int main(int argc, char* argv[]) {
     testing::FakePlatform fake;
     app::registerWindows();
     auto& registry = shell::WindowRegistry::instance();
-    registry.load(QStringLiteral("Form3"));
+    auto* main = qobject_cast<shell::Form3*>(registry.load(QStringLiteral("Form3")));
+    // In English, chosen in the settings panel as a user would.
+    main->confi1_Click();
+    ui::setValue(main->Option2[2], true);
+    main->Command1_Click();
 
     const std::vector<tour::Step> steps = tour::demonstration();
     tour::Tour t(steps);
-    t.setPauseScale(0);
+    t.setPauseScale(0.1);
     t.setLooping(false);
 
     bool connecting = false;
@@ -72,7 +86,8 @@ int main(int argc, char* argv[]) {
         if (c == Caption::Connectors) name = QStringLiteral("08-connector-pictures");
         if (name.isEmpty()) return;
         ++shot;
-        shoot(dir, name);
+        // Once the windows the step opened are on the screen, before the next step is due.
+        QTimer::singleShot(50, [=] { shoot(dir, name); });
     });
     QObject::connect(&t, &tour::Tour::finished, &app, &QCoreApplication::quit);
     QTimer::singleShot(0, &t, &tour::Tour::start);
