@@ -124,6 +124,10 @@ void Tour::runStep() {
 
 bool Tour::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Every key comes as a key press, a shortcut's too (F10 opens the menu otherwise).
+        event->accept();
+        return true;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,21 +41,26 @@ class TestTour : public QObject {
 private Q_SLOTS:
     void initTestCase() { app::registerWindows(); }
     void init() {
+        fake = std::make_unique<testing::FakePlatform>();
         registry().load(QStringLiteral("Form3"));
         testing::flushDeletes();
     }
     void cleanup() {
         registry().unloadAll();
         testing::flushDeletes();
+        fake.reset();
     }
 
     void runsToTheEnd();
     void pressEndsIt_data();
     void pressEndsIt();
+
+private:
+    std::unique_ptr<testing::FakePlatform> fake;
 };
 
 void TestTour::runsToTheEnd() {
-    testing::FakePlatform fake;
+    testing::FakePlatform& fake = *this->fake;
     // Events are handled on every 64th yield: enough for the steps due during a reading.
     fake.onYield = [](long long n) {
         if (n % 64 == 0) QCoreApplication::processEvents();
@@ -100,17 +106,19 @@ bool isAt(When when) {
 
 void TestTour::pressEndsIt_data() {
     QTest::addColumn<int>("when");
-    QTest::addColumn<bool>("click"); // else a key press
-    QTest::newRow("key during the Bombardier Connect") << int(DuringConnect) << false;
-    QTest::newRow("click during the Polaris reading") << int(DuringReading) << true;
-    QTest::newRow("key during a Kawasaki actuator test") << int(DuringTest) << false;
-    QTest::newRow("key between two steps") << int(BetweenSteps) << false;
+    QTest::addColumn<int>("key"); // 0: a click
+    QTest::newRow("key during the Bombardier Connect") << int(DuringConnect) << int(Qt::Key_A);
+    QTest::newRow("click during the Polaris reading") << int(DuringReading) << 0;
+    QTest::newRow("key during a Kawasaki actuator test") << int(DuringTest) << int(Qt::Key_A);
+    QTest::newRow("key between two steps") << int(BetweenSteps) << int(Qt::Key_Space);
+    // F10 is a shortcut of the main window (it opens the menu).
+    QTest::newRow("shortcut key") << int(BetweenSteps) << int(Qt::Key_F10);
 }
 
 void TestTour::pressEndsIt() {
     QFETCH(int, when);
-    QFETCH(bool, click);
-    testing::FakePlatform fake;
+    QFETCH(int, key);
+    testing::FakePlatform& fake = *this->fake;
     auto* main = registry().find(QStringLiteral("Form3"));
     InputCounter reached;
     main->installEventFilter(&reached);
@@ -121,10 +129,13 @@ void TestTour::pressEndsIt() {
     long long pressedAt = -1;
     auto pressNow = [&] {
         pressedAt = fake.yields;
-        if (click)
+        if (key == 0)
             QTest::mouseClick(main, Qt::LeftButton);
-        else
-            QTest::keyClick(main, Qt::Key_A);
+        else {
+            // Typed at the main window, where F10 would open the menu.
+            QApplication::setActiveWindow(main);
+            QTest::keyClick(main, Qt::Key(key));
+        }
     };
     fake.onYield = [&](long long n) {
         if (n % 64 == 0) QCoreApplication::processEvents();
@@ -144,6 +155,7 @@ void TestTour::pressEndsIt() {
     for (const QString& name : kTourWindows)
         QVERIFY2(!registry().find(name), qPrintable(name));
     QVERIFY(main->isVisible() && main->isEnabled());
+    QVERIFY(!static_cast<shell::Form3*>(main)->menu->activeAction()); // no menu opened
     QVERIFY(t.captionWindow().isHidden());
     QCOMPARE(finished.size(), 1);
     // The press that ended the tour reached no window; the next one does.
