@@ -1,6 +1,8 @@
 #include "app/windows.h"
 #include "bench/idle_probe.h"
 #include "shell/window_registry.h"
+#include "tour/tour.h"
+#include "ui/pace.h"
 #include "ui/platform.h"
 
 #include <QApplication>
@@ -11,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -50,6 +54,8 @@ int reportDataFiles(QTextStream& out) {
 struct Options {
     QString root;
     bool check = false;
+    double pace = 0; // factor of the presentation pace; 0: full speed
+    bool tour = false;
 };
 
 Options parseCommandLine(int argc, char* argv[]) {
@@ -76,14 +82,36 @@ Options parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("check"),
         QStringLiteral("Start, report the root folder and where each data file comes from, and "
                        "exit (non-zero when a data file is found nowhere)."));
+    QCommandLineOption paceOption(
+        QStringLiteral("pace"),
+        QStringLiteral("Play the animations at a steady pace on any machine: \"presentation\" (a "
+                       "Bombardier Connect lasts 3 s) or a factor of it (0.5: twice as fast). "
+                       "Also read from the environment variable TERRASOND_PACE."),
+        QStringLiteral("PACE"));
+    QCommandLineOption tourOption(
+        QStringLiteral("tour"),
+        QStringLiteral("Play an unattended demonstration at presentation pace, over and over, "
+                       "until a key is pressed or the mouse clicked."));
     parser.addOption(rootOption);
     parser.addOption(checkOption);
+    parser.addOption(paceOption);
+    parser.addOption(tourOption);
     parser.process(pre);
 
     Options o;
     o.root = parser.isSet(rootOption) ? parser.value(rootOption) : defaultRoot;
     o.root = QDir(o.root).absolutePath();
     o.check = parser.isSet(checkOption);
+    const QString pace = parser.isSet(paceOption) ? parser.value(paceOption)
+                                                  : qEnvironmentVariable("TERRASOND_PACE");
+    if (!pace.isEmpty() && (o.pace = ui::Pace::parseFactor(pace)) == 0) {
+        QTextStream(stderr)
+            << "terrasond: the pace is \"presentation\" or a positive number, not \"" << pace
+            << "\"\n";
+        std::exit(2);
+    }
+    o.tour = parser.isSet(tourOption);
+    if (o.tour && o.pace == 0) o.pace = 1;
     return o;
 }
 
@@ -104,9 +132,18 @@ int main(int argc, char* argv[]) {
 
     ui::QtPlatform platform(options.root);
     ui::setPlatform(&platform);
+    ui::SteadyClock clock;
+    std::optional<ui::Pace> pace;
+    if (options.pace > 0) ui::setPace(&pace.emplace(options.pace, clock));
 
     app::registerWindows();
     shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
+    std::optional<tour::Tour> tour;
+    if (options.tour) {
+        tour.emplace(tour::demonstration());
+        tour->setPauseScale(options.pace);
+        tour->start();
+    }
     if (options.check) {
         QTimer::singleShot(0, &app, [] {
             QTextStream out(stdout);
@@ -119,6 +156,7 @@ int main(int argc, char* argv[]) {
     shell::WindowRegistry::instance().unloadAll();
     // The windows closed last are deleted now, while the application object still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui::setPace(nullptr);
     ui::setPlatform(nullptr);
     return rc;
 }

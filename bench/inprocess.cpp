@@ -2,8 +2,8 @@
 // switch of the main window, and the database-backed windows (bench/data_bench.cpp).
 // Each figure is printed as a table row with its floor measured in the same run.
 //
-// Usage: terrasond_bench --qt-version | [--quick] [--only yield|shell|data|glossary|yamaha] [--data
-// DIR]
+// Usage: terrasond_bench --qt-version | [--quick] [--only yield|shell|data|pace|glossary|yamaha]
+// [--data DIR]
 //   --quick  fewer rounds (a quick look while working on the benchmarks)
 //   --data   folder with the Access files to read (default: the source tree's bench/data)
 
@@ -17,10 +17,19 @@
 #include "shell/form3.h"
 #include "shell/window_registry.h"
 #include "ui/form.h"
+#include "ui/pace.h"
+
+#ifdef TERRASOND_BENCH_HAS_CONSOLES
+#include "consoles/bombardier/form28.h"
+#include "consoles/kawasaki/form71.h"
+#include "consoles/polaris/form72.h"
+#endif
 
 #include <QApplication>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -203,6 +212,117 @@ void shellBenchmarks(const Options& o) {
     });
 }
 
+// ---- the animations at presentation pace ----
+
+#ifdef TERRASOND_BENCH_HAS_CONSOLES
+// The platform of the program, counting its yields.
+struct CountingPlatform : BenchPlatform {
+    using BenchPlatform::BenchPlatform;
+    void yield() override {
+        ++yields;
+        ui::QtPlatform::yield();
+    }
+    long long yields = 0;
+};
+
+// One animation of a console: the handler run with the presentation pace in force, timed.
+// `prepare` (untimed) brings the window to where a user would start it.
+struct Animation {
+    const char* window;
+    std::string name;
+    std::function<void(ui::Form*)> prepare;
+    std::function<void(ui::Form*)> run;
+    int rounds = 1;
+};
+
+void paceBenchmarks(const Options& o) {
+    printTableHeader("Animations at presentation pace (--pace presentation)");
+    QTemporaryDir dir;
+    CountingPlatform platform(dir.path());
+    ui::SteadyClock clock;
+    ui::Pace pace(1.0, clock);
+    using bombardier::Form28;
+    using kawasaki::Form71;
+    using polaris::Form72;
+    auto as28 = [](ui::Form* f) { return static_cast<Form28*>(f); };
+    auto as72 = [](ui::Form* f) { return static_cast<Form72*>(f); };
+    auto as71 = [](ui::Form* f) { return static_cast<Form71*>(f); };
+    auto none = [](ui::Form*) {};
+    const std::vector<Animation> animations = {
+        {"Form28", "Bombardier Connect (`Command29`)", none,
+         [=](ui::Form* f) { as28(f)->Command29_Click(); }, o.quick ? 1 : 5},
+        {"Form28", "Bombardier Diagnostic (`Command30`)", none,
+         [=](ui::Form* f) { as28(f)->Command30_Click(); }},
+        {"Form28", "Bombardier Erase Faults (`Command1`)", none,
+         [=](ui::Form* f) { as28(f)->Command1_Click(); }},
+        {"Form28", "Bombardier Keys (`Command33`)", none,
+         [=](ui::Form* f) { as28(f)->Command33_Click(); }},
+        {"Form72", "Polaris Connect (`Command29`)", none,
+         [=](ui::Form* f) { as72(f)->Command29_Click(); }},
+        {"Form72", "Polaris Erase Faults (`Command1`)", none,
+         [=](ui::Form* f) { as72(f)->Command1_Click(); }},
+        // Stop is clicked after a second; the reading ends with the pass under way.
+        {"Form72", "Polaris live-data reading (`Command13`, Stop after 1 s)",
+         [=](ui::Form* f) { as72(f)->Command31_Click(); },
+         [=](ui::Form* f) {
+             QTimer::singleShot(1000, f, [=] { as72(f)->Command12->click(); });
+             as72(f)->Command13_Click();
+         }},
+        {"Form71", "Kawasaki Connect (`Command29`)", none,
+         [=](ui::Form* f) { as71(f)->Command29_Click(); }},
+        {"Form71", "Kawasaki Diagnostic (`Command30`)", none,
+         [=](ui::Form* f) { as71(f)->Command30_Click(); }},
+        {"Form71", "Kawasaki Erase Faults (`Command1`)", none,
+         [=](ui::Form* f) { as71(f)->Command1_Click(); }},
+        {"Form71", "Kawasaki fault history (`Command20`)", none,
+         [=](ui::Form* f) {
+             as71(f)->Command20_Click();
+             as71(f)->Command21_Click();
+         }},
+        {"Form71", "Kawasaki actuator test (`Command33`)",
+         [=](ui::Form* f) { as71(f)->Command31_Click(); },
+         [=](ui::Form* f) { as71(f)->Command33_Click(); }},
+    };
+    auto& registry = shell::WindowRegistry::instance();
+    for (const Animation& a : animations) {
+        figure(a.name, [&] {
+            const QString name = QString::fromLatin1(a.window);
+            ui::Form* f = registry.find(name);
+            if (!f) f = registry.load(name);
+            if (!f) throw Failure("the window did not open");
+            settle();
+            a.prepare(f);
+            settle();
+            std::vector<double> wall, cpu;
+            long long yields = 0;
+            for (int r = 0; r < a.rounds; ++r) {
+                platform.yields = 0;
+                ui::setPace(&pace);
+                const Sample s = measure([&] { a.run(f); });
+                ui::setPace(nullptr);
+                platform.check();
+                yields = platform.yields;
+                wall.push_back(s.wall);
+                cpu.push_back(s.cpu);
+                settle();
+            }
+            const double expected = static_cast<double>(yields) * ui::Pace::kPresentationShareNs;
+            const double w = median(wall), c = median(cpu);
+            char share[64];
+            std::snprintf(share, sizeof share, "CPU %.1f%% of the time", 100.0 * c / w);
+            const bool onTime = std::abs(w - expected) <= 0.1 * expected;
+            printRow({a.name + ", " + std::to_string(yields) + " yields", formatSide({wall, cpu}),
+                      formatNs(expected) + " (yields × 15 µs)",
+                      formatRatio(w / expected) + " (" + share + ")", "± 10%, CPU < 10%",
+                      verdict(onTime && c < 0.1 * w)});
+        });
+    }
+    for (const char* w : {"Form28", "Form72", "Form71"})
+        registry.unload(QString::fromLatin1(w));
+    settle();
+}
+#endif
+
 } // namespace
 } // namespace bench
 
@@ -227,7 +347,7 @@ int main(int argc, char* argv[]) {
         else {
             std::fprintf(
                 stderr,
-                "usage: %s [--quick] [--only yield|shell|data|glossary|yamaha] [--data DIR]\n",
+                "usage: %s [--quick] [--only yield|shell|data|pace|glossary|yamaha] [--data DIR]\n",
                 argv[0]);
             return 2;
         }
@@ -236,6 +356,9 @@ int main(int argc, char* argv[]) {
     if (only.isEmpty() || only == QLatin1String("yield")) bench::yieldBenchmarks(options);
     if (only.isEmpty() || only == QLatin1String("shell")) bench::shellBenchmarks(options);
     if (only.isEmpty() || only == QLatin1String("data")) bench::dataBenchmarks(options);
+#ifdef TERRASOND_BENCH_HAS_CONSOLES
+    if (only.isEmpty() || only == QLatin1String("pace")) bench::paceBenchmarks(options);
+#endif
     if (only == QLatin1String("glossary") || only == QLatin1String("yamaha"))
         bench::dataBenchmarks(options, only);
     shell::WindowRegistry::instance().unloadAll();

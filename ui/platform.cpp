@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/pace.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -11,6 +13,7 @@ namespace ui {
 
 namespace {
 Platform* g_platform = nullptr;
+Pace* g_pace = nullptr;
 
 QtPlatform& fallbackPlatform() {
     static QtPlatform p(QDir::currentPath());
@@ -28,6 +31,20 @@ Platform* setPlatform(Platform* p) {
     return old;
 }
 
+Pace* pace() {
+    return g_pace;
+}
+
+Pace* setPace(Pace* p) {
+    Pace* old = g_pace;
+    g_pace = p;
+    return old;
+}
+
+void paceYield() {
+    if (g_pace) g_pace->yielded();
+}
+
 QtPlatform::QtPlatform(QString root) : m_root(std::move(root)) {}
 
 void QtPlatform::messageBox(QWidget* parent, const QString& text) {
@@ -43,6 +60,7 @@ void QtPlatform::beep() {
 
 void QtPlatform::yield() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    paceYield();
 }
 
 void QtPlatform::setBusyPointer(QWidget* window, bool busy) {

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace ui {
 
+class Pace;
+
 // The program's title, used on every message box.
 inline constexpr const char* kProgramTitle = "Terrasond";
 
@@ -34,6 +36,15 @@ Platform& platform();
 // Installs a platform; the caller keeps ownership. Returns the previous one.
 Platform* setPlatform(Platform* p);
 
+// The pace of the counted yields (presentation mode, ui/pace.h), or nullptr: yields run at
+// full speed. A platform's yield calls paceYield() once it has handled the events.
+Pace* pace();
+// Installs a pace; the caller keeps ownership. Returns the previous one.
+Pace* setPace(Pace* p);
+void paceYield();
+
+// The running program's platform. Its yield handles the pending events and then keeps the
+// pace in force, if any.
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(QString root);

@@ -11,9 +11,14 @@ namespace testing {
 FakePlatform::FakePlatform() {
     root = m_dir.path();
     m_previous = ui::setPlatform(this);
+    if (qEnvironmentVariableIsSet("TERRASOND_TEST_PACE")) {
+        m_pace = std::make_unique<ui::Pace>(1.0, clock);
+        m_previousPace = ui::setPace(m_pace.get());
+    }
 }
 
 FakePlatform::~FakePlatform() {
+    if (m_pace) ui::setPace(m_previousPace);
     ui::setPlatform(m_previous);
 }
 
@@ -24,6 +29,7 @@ void FakePlatform::messageBox(QWidget*, const QString& text) {
 void FakePlatform::yield() {
     ++yields;
     if (processEventsOnYield) QCoreApplication::processEvents();
+    ui::paceYield();
     if (onYield) onYield(yields);
 }
 
