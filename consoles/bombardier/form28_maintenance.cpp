@@ -7,6 +7,7 @@
 // the service frame, the service and key frames hide the others.
 #include "consoles/bombardier/form28.h"
 
+#include "consoles/bombardier/form28_data.h"
 #include "consoles/bombardier/form28_maintenance_data.h"
 #include "consoles/bombardier/hours.h"
 #include "shell/errors32.h"
@@ -31,10 +32,8 @@ using namespace ERRORS32;
 namespace {
 // Left of the KPS prompt's hidden button once the prompt has been closed.
 constexpr int kAccLeftAfterPrompt = 1920;
-// Settings Exit: where it sits before and after the first change.
-constexpr int kSettingsExitLeft = 2280;
+// Left of the settings Exit once a change has shown Save.
 constexpr int kSettingsExitLeftWithSave = 4200;
-constexpr int kSettingsButtonTop = 3960;
 
 // "####0.00": at least one integer digit, two decimals, no grouping, in the given locale.
 QString fixedTwoDecimals(double value, const QLocale& locale) {
@@ -404,14 +403,15 @@ void Form28::Check6_Click(int) {
 
 void Form28::recordSettingsChange() {
     if (ui::leftTw(Command24) == kSettingsExitLeftWithSave) return;
-    ui::moveTw(Command24, kSettingsExitLeftWithSave, kSettingsButtonTop);
+    ui::moveTw(Command24, kSettingsExitLeftWithSave, ui::topTw(Command24));
     Command46->show();
 }
 
 void Form28::Command24_Click() {
     Label10->clear();
     Frame9->hide();
-    ui::moveTw(Command24, kSettingsExitLeft, kSettingsButtonTop);
+    const ui::DesignRow& design = ui::Design::row(data::kDesign, "Command24");
+    ui::moveTw(Command24, design.left, design.top);
     Command46->hide();
     EnableConsoleButtons();
     focusExit();
