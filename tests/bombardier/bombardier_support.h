@@ -5,28 +5,19 @@
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QPushButton>
 
 namespace bombardier_test {
 
-// Sets the shared language and temperature unit as the main window's settings panel would.
-inline void setLanguage(int language, int unit = 1) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    ERRORS32::TemperatureUnit = static_cast<short>(unit);
-    shell::FillLanguageCatalog();
-}
+using testing::lines;
+using testing::setLanguage;
 
-// Opens the console as the main window's "Bombardier" entry does, and makes it the active
-// window so that focus changes are delivered.
+// Opens the console as the main window's "Bombardier" entry does.
 inline bombardier::Form28* openConsole() {
-    auto* f = static_cast<bombardier::Form28*>(
-        shell::WindowRegistry::instance().load(QStringLiteral("Form28")));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<bombardier::Form28>("Form28");
 }
 
 inline bombardier::Form28* connectedConsole() {

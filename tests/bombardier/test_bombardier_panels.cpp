@@ -57,18 +57,16 @@ void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QStrin
 }
 } // namespace
 
-class TestBombardierPanels : public QObject {
+class TestBombardierPanels : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
     void init() {
-        setLanguage(2);
+        WindowTest::init();
         hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     void cleanup() {
         hours::setNumberLocale(std::nullopt);
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
+        WindowTest::cleanup();
     }
 
     // ---- Hour arithmetic ----

@@ -9,7 +9,3 @@ target_link_libraries(test_glossary PRIVATE SQLite::SQLite3)
 target_compile_definitions(test_glossary PRIVATE
     TERRASOND_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/../data/mdb"
     TERRASOND_MDB_HELPER="$<TARGET_FILE:terrasond-mdb>")
-
-# Screenshot program (not a test).
-add_executable(shoot_glossary ${CMAKE_CURRENT_LIST_DIR}/shoot_glossary.cpp)
-target_link_libraries(shoot_glossary PRIVATE terrasond_testsupport)
