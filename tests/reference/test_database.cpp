@@ -434,10 +434,11 @@ private Q_SLOTS:
         page.resize(2048, '\0');
         QCOMPARE(checkJetHeader(page, 2 * 2048, kPassword), JetCheck::Ok);
         QCOMPARE(checkJetHeader(page, 2 * 2048 + 1, kPassword), JetCheck::Truncated);
-        // Another password: the stored bytes differ by the two passwords' difference.
-        const QByteArray other("owl4828x"), own = kPassword.toLatin1() + '\0';
-        for (int i = 0; i < own.size(); ++i)
-            page[0x42 + i] = char(page[0x42 + i] ^ own[i] ^ other[i]);
+        // Another password, all 20 characters long: the stored bytes differ by the two
+        // passwords' difference.
+        const QByteArray other("Another20CharPasswrd"), own = kPassword.toLatin1();
+        for (int i = 0; i < 20; ++i)
+            page[0x42 + i] = char(page[0x42 + i] ^ own.leftJustified(20, '\0')[i] ^ other[i]);
         QCOMPARE(checkJetHeader(page, 2 * 2048, kPassword), JetCheck::WrongPassword);
         QCOMPARE(checkJetHeader(page, 2 * 2048, QString::fromLatin1(other)), JetCheck::Ok);
     }
