@@ -373,49 +373,6 @@ private Q_SLOTS:
         QVERIFY2(error.contains("cannot be read"), qPrintable(error));
     }
 
-    // The Yamaha details lookup: the code may hold a quote; Null and "" stay apart.
-    void yamahaDetails() {
-        FakePlatform fake;
-        install(fake, "yamaha-details/Y1.mdb", QStringLiteral("nivasond/Y1.mdb"));
-        QString error;
-        auto db = Database::OpenDatabase(QStringLiteral("nivasond/Y1.mdb"), kPassword, &error);
-        QVERIFY2(db, qPrintable(error));
-        const QString sql = QStringLiteral("SELECT * from detalles where [codigo] = ?");
-        auto rs = db->CreateDynaset(sql, {QStringLiteral("19")}, &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 1);
-        QVERIFY(!rs->isNull("cause1") && rs->text("cause1").isEmpty());
-        QVERIFY(!rs->text("cause2").isEmpty());
-        rs = db->CreateDynaset(sql, {QStringLiteral("-2")}, &error);
-        QVERIFY(rs && rs->isNull("cause1") && rs->isNull("job1"));
-        rs = db->CreateDynaset(sql, {QStringLiteral("1' OR '1'='1")}, &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 0);
-        QVERIFY(rs->atEOF());
-        rs = db->CreateDynaset(QStringLiteral("SELECT * from detalles2"), &error);
-        QVERIFY(rs);
-        QCOMPARE(rs->RecordCount(), 12);
-        QCOMPARE(rs->text("codigo"), QStringLiteral("-4")); // storage order kept
-        rs = db->CreateDynaset(sql, {QStringLiteral("42")}, &error);
-        QVERIFY(rs && rs->text("metodo").contains(QChar(0x2013)));
-        db->Close();
-
-        install(fake, "yamaha-codes/Y1.mdb");
-        db = Database::OpenDatabase(kDb, kPassword, &error);
-        QVERIFY2(db, qPrintable(error));
-        rs = db->CreateDynaset(QStringLiteral("SELECT * from obd"), &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 24);
-        QStringList codes;
-        QString coil;
-        for (; !rs->atEOF(); rs->MoveNext()) {
-            codes << rs->text("codigo");
-            if (rs->text("codigo") == QLatin1String("33")) coil = rs->text("descripcion");
-        }
-        QCOMPARE(codes.mid(0, 3), (QStringList{"21", "12", "15"}));
-        QVERIFY2(coil.contains(QString::fromUtf8("n.º 1")), qPrintable(coil));
-    }
-
     // Page 0 of an Access 97 (Jet3) file protected with the program's password: the
     // signature, format 0 at 0x14, then 126 bytes from 0x18 masked with the RC4 stream of
     // the key C7 DA 39 6B; the password is the 20 bytes at 0x42, zero-padded.
