@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 
@@ -35,18 +34,6 @@ const QStringList kEnglishReport = {
     "Check system circuits 2-A-35, 2-A-36, 2-A-37 and 2-A-38..",
 };
 
-// After the console has gone away and the registry is asked again, a fresh console opens.
-void expectFreshConsole() {
-    testing::flushDeletes();
-    QVERIFY(!findConsole());
-    Form28* f = openConsole();
-    QCOMPARE(f->faultsStored, 0);
-    QVERIFY(f->ecmHoursText.isEmpty());
-    QCOMPARE(f->List2->count(), 0);
-    QCOMPARE(f->List1->count(), 0);
-    QVERIFY(!f->Frame14->isVisible());
-    QCOMPARE(enabledButtons(f), (QStringList{"Command29", "Command3"}));
-}
 } // namespace
 
 class TestBombardierConsole : public testing::WindowTest {
@@ -157,52 +144,6 @@ private Q_SLOTS:
         f->Command30->click();
         QCOMPARE(lines(f->List1), kEnglishReport);
         QVERIFY(!f->Frame14->isVisible());
-    }
-
-    void closingDuringAnAnimationEndsItCleanly_data() {
-        QTest::addColumn<int>("operation"); // 0 Connect, 1 Diagnosis, 2 Erase Faults
-        QTest::addColumn<long long>("at");  // yield after which the console is closed
-        QTest::addColumn<bool>("byEscape");
-        QTest::addColumn<bool>("deleteAtOnce"); // destroy the window inside the yield
-        QTest::newRow("connect, bar") << 0 << 3LL << false << false;
-        QTest::newRow("connect, final steps, escape") << 0 << kProgressYields + 7 << true << true;
-        QTest::newRow("connect, last yield") << 0 << kConnectYields << false << true;
-        QTest::newRow("diagnosis") << 1 << 50000LL << false << true;
-        QTest::newRow("erase, last yields") << 2 << kProgressYields + 5 << true << true;
-    }
-    void closingDuringAnAnimationEndsItCleanly() {
-        QFETCH(int, operation);
-        QFETCH(long long, at);
-        QFETCH(bool, byEscape);
-        QFETCH(bool, deleteAtOnce);
-        FakePlatform fake;
-        Form28* f = openConsole();
-        if (operation != 0) {
-            f->Command29->click();
-            fake.yields = 0;
-        }
-        QPointer<Form28> console(f);
-        long long closedAt = -1;
-        fake.onYield = [&](long long n) {
-            if (n != at || !console) return;
-            closedAt = n;
-            if (byEscape)
-                QTest::keyClick(console->Command3, Qt::Key_Escape);
-            else
-                console->Command3->click();
-            if (deleteAtOnce) testing::flushDeletes();
-        };
-        QPushButton* start = operation == 0   ? f->Command29
-                             : operation == 1 ? f->Command30
-                                              : f->Command1;
-        start->click();
-        QCOMPARE(closedAt, at);
-        // The animation stopped at the yield that saw the window go.
-        QCOMPARE(fake.yields, at);
-        QVERIFY(!findConsole());
-        testing::flushDeletes();
-        QVERIFY(!console);
-        expectFreshConsole();
     }
 
     // ---- Diagnosis and Erase Faults ----

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QTest>
 
 using namespace ERRORS32;
@@ -136,24 +135,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f->Command3);
     }
 
-    void exitByClickAndByEscapeOnlyWithFocus() {
-        FakePlatform fake;
-        QPointer<Form72> f = openConsole();
-        f->Command29->setFocus();
-        QTest::keyClick(f->Command29, Qt::Key_Escape);
-        QVERIFY(f && f->isVisible());
-        f->Command3->setFocus();
-        QTest::keyClick(f->Command3, Qt::Key_Escape);
-        testing::flushDeletes();
-        QVERIFY(!f);
-
-        f = openConsole();
-        f->Command3->click();
-        testing::flushDeletes();
-        QVERIFY(!f);
-        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form72")));
-    }
-
     void throttleBodyButtonOnlyAnnouncesTheDemo() {
         FakePlatform fake;
         Form72* f = openConnected(fake);
@@ -188,19 +169,6 @@ private Q_SLOTS:
         QCOMPARE(fake.yields, 100 + kConnectYields);
         QVERIFY(!f->Frame14->isVisible() && f->Label51->text().isEmpty());
         QVERIFY(allEnabled(consoleButtons(f), true));
-    }
-
-    void closingDuringAnAnimationEndsIt() {
-        FakePlatform fake;
-        QPointer<Form72> f = openConnected(fake);
-        fake.processEventsOnYield = true;
-        fake.onYield = [&](long long n) {
-            if (n == 50 && f) f->close();
-        };
-        f->Command1->click();
-        QCOMPARE(fake.yields, 50LL);
-        testing::flushDeletes();
-        QVERIFY(!f);
     }
 };
 

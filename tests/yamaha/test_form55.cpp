@@ -324,17 +324,6 @@ private Q_SLOTS:
         QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
     }
 
-    void escapeOnExitCloses() {
-        FakePlatform fake;
-        Form55* f = openGuide();
-        QTest::keyClick(f->Combo1, Qt::Key_Escape);
-        QVERIFY(!f->isUnloaded());
-        QTest::keyClick(f->Command3, Qt::Key_Escape);
-        QVERIFY(f->isUnloaded());
-        testing::flushDeletes();
-        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form55")));
-    }
-
     void accessFixtures() {
         FakePlatform fake;
         for (const auto& [from, to] : {std::pair{"yamaha-codes/Y1.mdb", kCodesPath},
