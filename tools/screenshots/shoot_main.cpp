@@ -12,7 +12,6 @@
 
 int main(int argc, char* argv[]) {
     shoot::Session session(argc, argv);
-    auto& fake = session.fake;
     auto* f =
         static_cast<shell::Form3*>(shell::WindowRegistry::instance().load(QStringLiteral("Form3")));
     auto shoot = [&](const char* name) { session.save(f, QString::fromLatin1(name)); };

@@ -38,7 +38,6 @@ void clickCode(yamaha::Form55* f, const QString& codeCell) {
 
 int main(int argc, char* argv[]) {
     shoot::Session session(argc, argv);
-    auto& fake = session.fake;
     yamaha::Form55* f = nullptr;
     auto shoot = [&](const QString& name) { session.save(f, name); };
 
