@@ -51,7 +51,8 @@ bool writeSqlite(const QString& path, const QList<Table>& tables) {
     QDir().mkpath(QFileInfo(path).path());
     QFile::remove(path);
     sqlite3* db = nullptr;
-    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK;
+    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+              sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
     for (const Table& t : tables) {
         const QString create = QStringLiteral("CREATE TABLE %1 (%2 TEXT)")
                                    .arg(t.name, t.columns.join(QStringLiteral(" TEXT, ")));
@@ -75,6 +76,7 @@ bool writeSqlite(const QString& path, const QList<Table>& tables) {
             sqlite3_finalize(st);
         }
     }
+    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
 }
