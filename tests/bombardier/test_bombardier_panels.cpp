@@ -1,6 +1,5 @@
 // The Bombardier console's data panels: History/Live Data, Monitoring and the recorded-data
 // tabs, with the hour arithmetic and number formats behind them.
-#include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
 
@@ -57,17 +56,9 @@ void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QStrin
 }
 } // namespace
 
-class TestBombardierPanels : public testing::WindowTest {
+class TestBombardierPanels : public PanelTest {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        WindowTest::init();
-        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        hours::setNumberLocale(std::nullopt);
-        WindowTest::cleanup();
-    }
 
     // ---- Hour arithmetic ----
 

@@ -1,6 +1,5 @@
 // The Bombardier console's maintenance frames: keys, service and total hours, cluster
 // settings and actuator tests, alone and opened over one another.
-#include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
@@ -53,17 +52,9 @@ void expectConsoleRestored(Form28* f) {
 }
 } // namespace
 
-class TestMaintenance : public testing::WindowTest {
+class TestMaintenance : public PanelTest {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        WindowTest::init();
-        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        hours::setNumberLocale(std::nullopt);
-        WindowTest::cleanup();
-    }
 
     void captionsKeepTheLoadLanguage() {
         FakePlatform fake;
