@@ -2,31 +2,23 @@
 
 #include "app/windows.h"
 #include "consoles/bombardier/form28.h"
+#include "consoles/bombardier/hours.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QPushButton>
 
 namespace bombardier_test {
 
-// Sets the shared language and temperature unit as the main window's settings panel would.
-inline void setLanguage(int language, int unit = 1) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    ERRORS32::TemperatureUnit = static_cast<short>(unit);
-    shell::FillLanguageCatalog();
-}
+using testing::lines;
+using testing::setLanguage;
 
-// Opens the console as the main window's "Bombardier" entry does, and makes it the active
-// window so that focus changes are delivered.
+// Opens the console as the main window's "Bombardier" entry does.
 inline bombardier::Form28* openConsole() {
-    auto* f = static_cast<bombardier::Form28*>(
-        shell::WindowRegistry::instance().load(QStringLiteral("Form28")));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<bombardier::Form28>("Form28");
 }
 
 inline bombardier::Form28* connectedConsole() {
@@ -63,6 +55,21 @@ inline QStringList allButtonsButFreezeFrame(bombardier::Form28* f) {
     out.sort();
     return out;
 }
+
+// The fixture of the panel tests: numbers with a decimal dot unless a test sets another
+// locale.
+class PanelTest : public testing::WindowTest {
+    Q_OBJECT
+protected Q_SLOTS:
+    void init() {
+        WindowTest::init();
+        bombardier::hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        bombardier::hours::setNumberLocale(std::nullopt);
+        WindowTest::cleanup();
+    }
+};
 
 // Yields taken by one progress animation (20 bars) and by Connect as a whole.
 inline constexpr long long kProgressYields = 20LL * 10001;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 
@@ -15,13 +14,6 @@ using bombardier::Form28;
 using testing::FakePlatform;
 
 namespace {
-QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 const QStringList kIdentification = {"Rotax.Bombard.RVJ", "ECU: 00000022452", "Engine: 7504388",
                                      "Model: 002JBA OutLander XT", "VIN: 3JBEKCN5BJ0"};
 
@@ -42,47 +34,26 @@ const QStringList kEnglishReport = {
     "Check system circuits 2-A-35, 2-A-36, 2-A-37 and 2-A-38..",
 };
 
-// After the console has gone away and the registry is asked again, a fresh console opens.
-void expectFreshConsole() {
-    testing::flushDeletes();
-    QVERIFY(!findConsole());
-    Form28* f = openConsole();
-    QCOMPARE(f->faultsStored, 0);
-    QVERIFY(f->ecmHoursText.isEmpty());
-    QCOMPARE(f->List2->count(), 0);
-    QCOMPARE(f->List1->count(), 0);
-    QVERIFY(!f->Frame14->isVisible());
-    QCOMPARE(enabledButtons(f), (QStringList{"Command29", "Command3"}));
-}
 } // namespace
 
-class TestBombardierConsole : public QObject {
+class TestBombardierConsole : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() { setLanguage(1); }
-    void cleanup() {
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     // ---- Opening, Connect, Exit ----
 
     void opensUnconnectedWithCatalogCaptions() {
         FakePlatform fake;
-        setLanguage(2);
         Form28* f = openConsole();
         QCOMPARE(enabledButtons(f), (QStringList{"Command29", "Command3"}));
         QCOMPARE(QApplication::focusWidget(), f->Command3);
         QCOMPARE(f->Command29->text(), QStringLiteral("Connect with ECM"));
-        QCOMPARE(ERRORS32::TodayDate, QStringLiteral("05-12-26"));
         QVERIFY(!f->Frame14->isVisible() && !f->SSTab1->isVisible() && !f->Frame5->isVisible());
         QCOMPARE(f->faultsStored, 0);
     }
 
     void connectAnimatesThenIdentifiesAndEnables() {
         FakePlatform fake;
-        setLanguage(2);
         Form28* f = openConsole();
         QStringList enabledDuring;
         bool busyDuring = false;
@@ -165,7 +136,6 @@ private Q_SLOTS:
 
     void diagnosisInsideDiagnosisReportsOnce() {
         FakePlatform fake;
-        setLanguage(2);
         Form28* f = openConsole();
         f->Command29->click();
         fake.onYield = [&](long long n) {
@@ -176,89 +146,12 @@ private Q_SLOTS:
         QVERIFY(!f->Frame14->isVisible());
     }
 
-    void connectInsideEraseLeavesTheFaultStored() {
-        FakePlatform fake;
-        Form28* f = openConsole();
-        f->Command29->click();
-        fake.onYield = [&](long long n) {
-            if (n == kConnectYields + 100) f->Command29->click();
-        };
-        f->Command1->click();
-        // The interrupted erase never reached the control unit.
-        QCOMPARE(f->faultsStored, 1);
-        QVERIFY(!f->Frame7->isVisible());
-        QCOMPARE(lines(f->List2), kIdentification);
-    }
-
-    void closingDuringAnAnimationEndsItCleanly_data() {
-        QTest::addColumn<int>("operation"); // 0 Connect, 1 Diagnosis, 2 Erase Faults
-        QTest::addColumn<long long>("at");  // yield after which the console is closed
-        QTest::addColumn<bool>("byEscape");
-        QTest::addColumn<bool>("deleteAtOnce"); // destroy the window inside the yield
-        QTest::newRow("connect, bar") << 0 << 3LL << false << false;
-        QTest::newRow("connect, final steps, escape") << 0 << kProgressYields + 7 << true << true;
-        QTest::newRow("connect, last yield") << 0 << kConnectYields << false << true;
-        QTest::newRow("diagnosis") << 1 << 50000LL << false << true;
-        QTest::newRow("erase, last yields") << 2 << kProgressYields + 5 << true << true;
-    }
-    void closingDuringAnAnimationEndsItCleanly() {
-        QFETCH(int, operation);
-        QFETCH(long long, at);
-        QFETCH(bool, byEscape);
-        QFETCH(bool, deleteAtOnce);
-        FakePlatform fake;
-        Form28* f = openConsole();
-        if (operation != 0) {
-            f->Command29->click();
-            fake.yields = 0;
-        }
-        QPointer<Form28> console(f);
-        long long closedAt = -1;
-        fake.onYield = [&](long long n) {
-            if (n != at || !console) return;
-            closedAt = n;
-            if (byEscape)
-                QTest::keyClick(console->Command3, Qt::Key_Escape);
-            else
-                console->Command3->click();
-            if (deleteAtOnce) testing::flushDeletes();
-        };
-        QPushButton* start = operation == 0   ? f->Command29
-                             : operation == 1 ? f->Command30
-                                              : f->Command1;
-        start->click();
-        QCOMPARE(closedAt, at);
-        // The animation stopped at the yield that saw the window go.
-        QCOMPARE(fake.yields, at);
-        QVERIFY(!findConsole());
-        testing::flushDeletes();
-        QVERIFY(!console);
-        expectFreshConsole();
-    }
-
     // ---- Diagnosis and Erase Faults ----
 
     void reportFollowsTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("English") << 2 << kEnglishReport;
-        QStringList spanish = {
-            "Fallos detectados: 1",
-            " ",
-            "Código Fallo: 050528  ECM  No Presente",
-            " ",
-            "Válvula de ralentí (Bypass Valve)",
-            "Fallo en la etapa de salida",
-            " ",
-            "Causas Posibles:",
-            "Válvula dañada, cableado dañado, conector o pines de salida de la ECM dañados.",
-            " ",
-            "Procedimiento de reparación:",
-            "Compruebe 50 Ohms entre los pines A y D y entre los pines B",
-            "y C de la válvula Bypass. Compruebe el cableado del circuito.",
-            "Compruebe los pines 2-A-36 2-A-35 2-A-37 y 2-A-38.",
-        };
-        QTest::newRow("Spanish") << 1 << spanish;
         QStringList french = kEnglishReport;
         french[0] = shell::catalogText("CatFaultsDetected", 3) + "1";
         french[2] = shell::catalogText("CatFaultCode", 3) + "050528  ECM  Occurred";
@@ -283,11 +176,9 @@ private Q_SLOTS:
         QCOMPARE(f->faultsStored, 1);
     }
 
-    void eraseThenDiagnosisThenReconnect() {
+    void eraseClearsTheFaultAndConfirms() {
         FakePlatform fake;
-        setLanguage(2);
-        Form28* f = openConsole();
-        f->Command29->click();
+        Form28* f = connectedConsole();
         f->Command30->click();
         fake.yields = 0;
         f->Command1->click();
@@ -297,25 +188,38 @@ private Q_SLOTS:
         QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible() && !fake.busy);
         QCOMPARE(f->Label7->text(), QStringLiteral("All faults in memory are erased"));
         QCOMPARE(QApplication::focusWidget(), f->Command15);
-
         f->Command15->click();
         QVERIFY(!f->Frame7->isVisible());
         QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
 
+    void afterAnEraseDiagnosisFindsNoFault() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command1->click();
+        f->Command15->click();
         f->Command30->click();
         QCOMPARE(f->List1->count(), 0);
         QCOMPARE(f->Label7->text(), QStringLiteral("There are not faults detected"));
+    }
 
-        // Erasing again keeps the state; the message reads the catalog at the moment.
+    // Erasing again keeps the state; the message reads the catalog at the moment.
+    void secondEraseInTheLanguageOfTheMoment() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command1->click();
         f->Command15->click();
         setLanguage(1);
         f->Command1->click();
         QCOMPARE(f->faultsStored, 0);
         QCOMPARE(f->Label7->text(), QStringLiteral("Se eliminaron los fallos almacenados"));
-        f->Command15->click();
+    }
 
-        // A new connection stores the fault again.
-        setLanguage(2);
+    void reconnectingStoresTheFaultAgain() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command1->click();
+        f->Command15->click();
         f->Command29->click();
         f->Command30->click();
         QCOMPARE(lines(f->List1), kEnglishReport);

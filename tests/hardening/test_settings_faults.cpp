@@ -11,7 +11,7 @@
 #include "shell/form3.h"
 #include "shell/settings.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,13 +34,7 @@ namespace {
 bool g_ownMounts = false;
 QString g_program;
 
-QByteArray record(const char* text) {
-    const QByteArray chars(text);
-    QByteArray out;
-    out.append(static_cast<char>(chars.size()));
-    out.append('\0');
-    return out + chars;
-}
+using testing::record;
 
 const char* const kFiles[] = {"port.DAT", "porttype.DAT", "languaje.DAT", "sett.DAT"};
 
@@ -99,15 +93,9 @@ Form3* openMainWindow() {
 
 } // namespace
 
-class TestSettingsFaults : public QObject {
+class TestSettingsFaults : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void cleanup() {
-        WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
-
     // Every settings file is a folder: nothing can be read or written. The program runs
     // on the defaults, its settings panel still changes the language for this run, and
     // the folders are left alone.

@@ -6,7 +6,7 @@
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,18 +18,11 @@ namespace kawasaki_test {
 
 using kawasaki::Form71;
 
-inline void setLanguage(int language) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-}
+using testing::lines;
+using testing::setLanguage;
 
 inline Form71* openConsole() {
-    auto* f = qobject_cast<Form71*>(shell::WindowRegistry::instance().load("Form71"));
-    if (f) {
-        f->activateWindow();
-        QApplication::setActiveWindow(f);
-    }
-    return f;
+    return testing::open<Form71>("Form71");
 }
 
 inline Form71* connectedConsole() {
@@ -43,13 +36,6 @@ inline bool click(QPushButton* b) {
     if (!b->isVisible() || !b->isEnabled()) return false;
     b->click();
     return true;
-}
-
-inline QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
 }
 
 inline QStringList enabledButtons(const Form71* f) {

@@ -8,15 +8,9 @@
 using namespace kawasaki_test;
 using testing::FakePlatform;
 
-class TestKawasakiPanels : public QObject {
+class TestKawasakiPanels : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() { setLanguage(2); }
-    void cleanup() {
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     void liveDataShowsCaptionsWithEmptyFields() {
         FakePlatform fake;
@@ -69,21 +63,6 @@ private Q_SLOTS:
         QVERIFY(f->Label14->text().isEmpty());
         QCOMPARE(enabledButtons(f), kAllButBlank);
         QCOMPARE(QApplication::focusWidget(), f->Command3);
-    }
-
-    void actuatorResultsInSpanish() {
-        FakePlatform fake;
-        setLanguage(1);
-        Form71* f = connectedConsole();
-        QVERIFY(click(f->Command31));
-        QStringList results;
-        for (QPushButton* test : {f->Command33, f->Command9, f->Command5}) {
-            QVERIFY(click(test));
-            results << f->Label14->text();
-        }
-        QCOMPARE(results,
-                 QStringList({"Actuador de ralentí: Efectuado", "BOBINAS ENCENDIDO 2: Efectuado",
-                              "INYECTORES 3: Efectuado"}));
     }
 
     // A second test clicked during a bar runs inside it; the outer one writes last.

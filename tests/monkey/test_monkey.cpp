@@ -9,7 +9,7 @@
 #include "app/windows.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -245,10 +245,9 @@ QString checkInvariants(const Monkey& monkey, MonkeyPlatform& fake, DialogWatch&
 
 } // namespace
 
-class TestMonkey : public QObject {
+class TestMonkey : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
 
     void randomUse() {
         const int steps = envInt("TERRASOND_MONKEY_STEPS", 400);

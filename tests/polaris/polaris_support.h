@@ -4,7 +4,7 @@
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -12,22 +12,15 @@
 namespace polaris_test {
 
 // Yields of one Connect: 30 bars, then five extra steps.
-inline constexpr long long kConnectYields =
-    30LL * consoles::ConsoleForm::kYieldsPerBar + 5LL * polaris::Form72::kYieldsPerExtraBar;
-inline constexpr long long kEraseYields = 30LL * consoles::ConsoleForm::kYieldsPerBar;
+inline constexpr long long kConnectYields = 30LL * 10001 + 5 * 101;
+inline constexpr long long kEraseYields = 30LL * 10001;
 
-inline void setLanguage(int language) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-}
+using testing::lines;
+using testing::setLanguage;
 
 // Opens the console through the registry, as the main window's menu does.
 inline polaris::Form72* openConsole() {
-    auto* f = static_cast<polaris::Form72*>(
-        shell::WindowRegistry::instance().load(QStringLiteral("Form72")));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<polaris::Form72>("Form72");
 }
 
 inline polaris::Form72* openConnected(testing::FakePlatform& fake) {

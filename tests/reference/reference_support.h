@@ -4,6 +4,7 @@
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 
@@ -13,17 +14,10 @@ inline shell::WindowRegistry& registry() {
     return shell::WindowRegistry::instance();
 }
 
-inline void setLanguage(int language) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-}
+using testing::setLanguage;
 
-// Loads the window and makes it the active one, so that focus changes are delivered.
 template <typename T> T* openWindow(const char* name) {
-    auto* f = static_cast<T*>(registry().load(QLatin1String(name)));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<T>(name);
 }
 
 } // namespace reference_test

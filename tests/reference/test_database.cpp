@@ -4,7 +4,7 @@
 #include "reference/database/jet_header.h"
 #include "reference/database/mdb_output.h"
 #include "reference/database/sources.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,9 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
-
-#include <sqlite3.h>
-#include <unistd.h>
 
 using reference::Database;
 using reference::Recordset;
@@ -97,36 +94,25 @@ void install(FakePlatform& fake, const QString& fixtureFile, const QString& rel 
 
 // An SQLite copy of the glossary fixture, with plain (case-sensitive) text columns.
 void writeSqliteGlossary(const QString& path, const QList<QVariantList>& rows) {
-    QDir().mkpath(QFileInfo(path).path());
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT)",
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO glosary VALUES (?,?,?,?,?)", -1, &st, nullptr);
+    testing::Table t{"glosary", {"siglas", "sp", "en", "fr", "it"}, {}};
     for (const QVariantList& r : rows) {
-        sqlite3_reset(st);
-        for (int i = 0; i < 5; ++i) {
-            if (r[i].isNull()) {
-                sqlite3_bind_null(st, i + 1);
-            } else {
-                const QByteArray u = r[i].toString().toUtf8();
-                sqlite3_bind_text(st, i + 1, u.constData(), static_cast<int>(u.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
-        QCOMPARE(sqlite3_step(st), SQLITE_DONE);
+        QStringList row;
+        for (const QVariant& v : r)
+            row << (v.isNull() ? QString() : v.toString());
+        t.rows << row;
     }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    QVERIFY(testing::writeSqlite(path, {t}));
 }
 
 } // namespace
 
-class TestDatabase : public QObject {
+class TestDatabase : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER)); }
+    void initTestCase() {
+        WindowTest::initTestCase();
+        reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
+    }
 
     // The same glossary, whichever kind of file holds it: rows sorted case-insensitively
     // (iBR and kPa among the capitals), Null kept apart from the empty text, Unicode intact.
@@ -381,55 +367,37 @@ private Q_SLOTS:
         QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
         QVERIFY2(error.contains("password"), qPrintable(error));
 
-        if (geteuid() != 0) {
-            install(fake, "glossary/db1.mdb");
-            QFile::setPermissions(fake.path(kDb), QFileDevice::Permissions());
-            QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
-            QVERIFY2(error.contains("cannot be read"), qPrintable(error));
-        }
+        // Replaced by a folder: it cannot be read (by any user, root included).
+        QVERIFY(QFile::remove(fake.path(kDb)) && QDir().mkdir(fake.path(kDb)));
+        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
+        QVERIFY2(error.contains("cannot be read"), qPrintable(error));
     }
 
-    // The Yamaha details lookup: the code may hold a quote; Null and "" stay apart.
-    void yamahaDetails() {
-        FakePlatform fake;
-        install(fake, "yamaha-details/Y1.mdb", QStringLiteral("nivasond/Y1.mdb"));
-        QString error;
-        auto db = Database::OpenDatabase(QStringLiteral("nivasond/Y1.mdb"), kPassword, &error);
-        QVERIFY2(db, qPrintable(error));
-        const QString sql = QStringLiteral("SELECT * from detalles where [codigo] = ?");
-        auto rs = db->CreateDynaset(sql, {QStringLiteral("19")}, &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 1);
-        QVERIFY(!rs->isNull("cause1") && rs->text("cause1").isEmpty());
-        QVERIFY(!rs->text("cause2").isEmpty());
-        rs = db->CreateDynaset(sql, {QStringLiteral("-2")}, &error);
-        QVERIFY(rs && rs->isNull("cause1") && rs->isNull("job1"));
-        rs = db->CreateDynaset(sql, {QStringLiteral("1' OR '1'='1")}, &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 0);
-        QVERIFY(rs->atEOF());
-        rs = db->CreateDynaset(QStringLiteral("SELECT * from detalles2"), &error);
-        QVERIFY(rs);
-        QCOMPARE(rs->RecordCount(), 12);
-        QCOMPARE(rs->text("codigo"), QStringLiteral("-4")); // storage order kept
-        rs = db->CreateDynaset(sql, {QStringLiteral("42")}, &error);
-        QVERIFY(rs && rs->text("metodo").contains(QChar(0x2013)));
-        db->Close();
-
-        install(fake, "yamaha-codes/Y1.mdb");
-        db = Database::OpenDatabase(kDb, kPassword, &error);
-        QVERIFY2(db, qPrintable(error));
-        rs = db->CreateDynaset(QStringLiteral("SELECT * from obd"), &error);
-        QVERIFY2(rs, qPrintable(error));
-        QCOMPARE(rs->RecordCount(), 24);
-        QStringList codes;
-        QString coil;
-        for (; !rs->atEOF(); rs->MoveNext()) {
-            codes << rs->text("codigo");
-            if (rs->text("codigo") == QLatin1String("33")) coil = rs->text("descripcion");
-        }
-        QCOMPARE(codes.mid(0, 3), (QStringList{"21", "12", "15"}));
-        QVERIFY2(coil.contains(QString::fromUtf8("n.º 1")), qPrintable(coil));
+    // Page 0 of an Access 97 (Jet3) file protected with the program's password: the
+    // signature, format 0 at 0x14, then 126 bytes from 0x18 masked with the RC4 stream of
+    // the key C7 DA 39 6B; the password is the 20 bytes at 0x42, zero-padded.
+    void jet3PageZero() {
+        using reference::detail::checkJetHeader;
+        using reference::detail::JetCheck;
+        QByteArray page("\x00\x01\x00\x00Standard Jet DB\x00\x00\x00\x00\x00", 24);
+        page += QByteArray(
+            "\xb5\x6f\x03\x62\x61\x08\xc2\x55\xeb\xa9\x67\x72\x43\x3f\x00\x9c\x7a\x9f\x90\xff\x80"
+            "\x9a\x31\xc5\x79\xba\xed\x30\xbc\xdf\xcc\x9d\x63\xd9\xe4\xc3\x7b\x42\xfb\x8a\xbc\x4e"
+            "\xe9\x8c\x80\x03\x65\x76\xab\xfa\xc6\x5e\x28\xe6\x13\xb6\x8a\x60\x54\x94\x7b\x36\xf5"
+            "\x72\xdf\xb1\x77\xf4\x13\x43\xcf\xaf\xb1\x33\x34\x61\x79\x5b\x92\xb5\x7c\x2a\x05\xf1"
+            "\x7c\x99\x01\x1b\x98\xfd\x12\x4f\x4a\x94\x6c\x3e\x60\x26\x5f\x95\xf8\xd0\x89\x24\x85"
+            "\x67\xc6\x1f\x27\x44\xd2\xee\xcf\x65\xed\xff\x07\xc7\x46\xa1\x78\x16\x0c\xed\xe9\x2d",
+            126);
+        page.resize(2048, '\0');
+        QCOMPARE(checkJetHeader(page, 2 * 2048, kPassword), JetCheck::Ok);
+        QCOMPARE(checkJetHeader(page, 2 * 2048 + 1, kPassword), JetCheck::Truncated);
+        // Another password, all 20 characters long: the stored bytes differ by the two
+        // passwords' difference.
+        const QByteArray other("Another20CharPasswrd"), own = kPassword.toLatin1();
+        for (int i = 0; i < 20; ++i)
+            page[0x42 + i] = char(page[0x42 + i] ^ own.leftJustified(20, '\0')[i] ^ other[i]);
+        QCOMPARE(checkJetHeader(page, 2 * 2048, kPassword), JetCheck::WrongPassword);
+        QCOMPARE(checkJetHeader(page, 2 * 2048, QString::fromLatin1(other)), JetCheck::Ok);
     }
 
     // Page 0: the password as stored by each fixture, and no harm from any damaged header.

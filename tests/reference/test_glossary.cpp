@@ -5,7 +5,7 @@
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "tests/reference/reference_support.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "ui/flexgrid.h"
 
 #include <QApplication>
@@ -13,8 +13,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
-
-#include <sqlite3.h>
 
 using namespace ERRORS32;
 using namespace reference_test;
@@ -44,33 +42,27 @@ QStringList listed(Form9* f) {
     return out;
 }
 
-// A glossary in an SQLite file made by the test.
-void writeGlossary(const QString& path, int rows, const char* extraSql = nullptr) {
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    QString sql =
-        QStringLiteral("CREATE TABLE glosary (siglas TEXT, sp TEXT, en TEXT, fr TEXT, it TEXT);");
-    for (int i = 0; i < rows; ++i)
-        sql += QStringLiteral("INSERT INTO glosary VALUES ('A%1', 'sp%1', 'en%1', NULL, '');")
-                   .arg(i, 3, 10, QLatin1Char('0'));
-    if (extraSql) sql += QString::fromUtf8(extraSql);
-    QCOMPARE(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+// A glossary in an SQLite file made by the test: French Null, Italian empty.
+bool writeGlossary(const QString& path, int rows) {
+    testing::Table t{"glosary", {"siglas", "sp", "en", "fr", "it"}, {}};
+    for (int i = 0; i < rows; ++i) {
+        const QString n = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
+        t.rows << QStringList{"A" + n, "sp" + n, "en" + n, QString(), ""};
+    }
+    return testing::writeSqlite(path, {t});
 }
 
 } // namespace
 
-class TestGlossary : public QObject {
+class TestGlossary : public testing::WindowTest {
     Q_OBJECT
+public:
+    TestGlossary() : WindowTest(1) {}
+
 private Q_SLOTS:
     void initTestCase() {
-        app::registerWindows();
+        WindowTest::initTestCase();
         reference::setMdbHelperPath(QStringLiteral(TERRASOND_MDB_HELPER));
-    }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
-        setLanguage(1);
     }
 
     void spanishFromTheAccessFile() {
@@ -136,60 +128,19 @@ private Q_SLOTS:
         QVERIFY(f->Command2->hasFocus());
     }
 
-    // A database that cannot be read: one clear message, an empty window that still closes.
-    void unreadableDatabaseLeavesAUsableWindow_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("other password") << fixture("glossary-otherpass/db1.mdb") << "password";
-        QTest::newRow("damaged") << fixture("glossary-corrupt-data/db1.mdb") << "damaged";
-        QTest::newRow("not a database") << QByteArray("siglas;sp\nABS;freno\n") << "not an Access";
-    }
-    void unreadableDatabaseLeavesAUsableWindow() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, expected);
-        FakePlatform fake;
-        fake.writeFile(kDb, bytes);
-        Form9* f = openGlossary();
-        QCOMPARE(fake.messages.size(), 1);
-        QVERIFY2(fake.messages[0].contains(expected) && fake.messages[0].contains("db1.mdb"),
-                 qPrintable(fake.messages[0]));
-        QVERIFY(listed(f).isEmpty());
-        QVERIFY(f->isVisible() && f->Command2->isEnabled());
-        f->Command2->click();
-        testing::flushDeletes();
-        QVERIFY(!registry().find(QStringLiteral("Form9")));
-    }
-
     void missingFieldIsReported() {
         FakePlatform fake;
-        QDir().mkpath(fake.path(QStringLiteral("orvanedemo/terrasond")));
-        sqlite3* db = nullptr;
-        sqlite3_open(fake.path(kDb).toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "CREATE TABLE glosary (siglas TEXT, spanish TEXT); "
-                     "INSERT INTO glosary VALUES ('ABS', 'Antibloqueo');",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        QVERIFY(testing::writeSqlite(
+            fake.path(kDb), {{"glosary", {"siglas", "spanish"}, {{"ABS", "Antibloqueo"}}}}));
         Form9* f = openGlossary();
         QCOMPARE(fake.messages.size(), 1);
         QVERIFY2(fake.messages[0].contains("sp"), qPrintable(fake.messages[0]));
         QVERIFY(listed(f).isEmpty());
     }
 
-    // With no glossary in the data folder the bundled one serves.
-    void freshInstallShowsTheBundledGlossary() {
-        FakePlatform fake;
-        setLanguage(2);
-        Form9* f = openGlossary();
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(f->MSFlexGrid1->rows() > 50);
-        QCOMPARE(listed(f).size(), f->MSFlexGrid1->rows());
-    }
-
     void gridGrowsPast50Rows() {
         FakePlatform fake;
-        QDir().mkpath(fake.path(QStringLiteral("orvanedemo/terrasond")));
-        writeGlossary(fake.path(kDb), 120);
+        QVERIFY(writeGlossary(fake.path(kDb), 120));
         setLanguage(2);
         Form9* f = openGlossary();
         QCOMPARE(f->MSFlexGrid1->rows(), 120);

@@ -5,7 +5,7 @@
 #include "shell/form3.h"
 #include "shell/settings.h"
 #include "tests/reference/reference_support.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "ui/flexgrid.h"
 
 #include <QApplication>
@@ -36,15 +36,9 @@ QString rewritten(const QString& s) {
 
 Q_DECLARE_METATYPE(DateEntry::Action)
 
-class TestHistory : public QObject {
+class TestHistory : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() { setLanguage(2); }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
-    }
 
     void dateRule_data() {
         QTest::addColumn<QString>("typed");
@@ -56,6 +50,11 @@ private Q_SLOTS:
         QTest::newRow("letters") << "ab1226" << Action::WrongDate << "" << true;
         QTest::newRow("fraction of a day") << ".51226" << Action::WrongDate << "" << true;
         QTest::newRow("one character") << "5" << Action::WrongDate << "" << true;
+        // Day and month are read as numbers: blanks skipped, a sign taken.
+        QTest::newRow("leading blank") << " 11226" << Action::Accept << " 1-12-26" << true;
+        QTest::newRow("blank after the day") << "1 1226" << Action::Accept << "1 -12-26" << true;
+        QTest::newRow("plus sign") << "+11226" << Action::Accept << "+1-12-26" << true;
+        QTest::newRow("minus sign") << "-11226" << Action::WrongDate << "" << true;
         QTest::newRow("four") << "2512" << Action::Beep << "" << false;
         QTest::newRow("seven") << "2512266" << Action::Beep << "" << false;
         QTest::newRow("accepted again") << "25-12-26" << Action::Beep << "" << false;

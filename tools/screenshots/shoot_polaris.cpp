@@ -1,29 +1,23 @@
 // Renders the Polaris console in its main states to PNG files (docs/screenshots/).
 // Usage: shoot_polaris OUTPUT_DIR
-#include "app/windows.h"
 #include "tests/polaris/polaris_support.h"
+#include "tools/screenshots/shoot.h"
 
-#include <QDir>
 #include <QLabel>
 
 using polaris::Form72;
 using namespace polaris_test;
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
+    auto& fake = session.fake;
 
     for (int language : {2, 1}) {
         setLanguage(language);
         const QString suffix = language == 1 ? QStringLiteral("-es") : QString();
         Form72* f = openConsole();
         auto shoot = [&](const QString& name) {
-            QApplication::processEvents();
-            f->grab().save(QDir(out).filePath(QStringLiteral("polaris-") + name + suffix +
-                                              QStringLiteral(".png")));
+            session.save(f, QStringLiteral("polaris-") + name + suffix + QStringLiteral(".png"));
         };
         if (language == 2) shoot(QStringLiteral("opened"));
 

@@ -1,23 +1,19 @@
 // Renders the Bombardier console in its main states to PNG files (docs/screenshots/).
 // Usage: shoot_bombardier OUTPUT_DIR
 #include "tests/bombardier/bombardier_support.h"
+#include "tools/screenshots/shoot.h"
 
-#include <QDir>
 #include <QTabWidget>
 
 using namespace bombardier_test;
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
+    auto& fake = session.fake;
     setLanguage(2);
     bombardier::Form28* f = openConsole();
     auto shoot = [&](const char* name) {
-        QApplication::processEvents();
-        f->grab().save(QDir(out).filePath(QStringLiteral("bombardier-%1.png").arg(name)));
+        session.save(f, QStringLiteral("bombardier-%1.png").arg(name));
     };
     shoot("opened");
     // Catch the progress panel half-way through the animation.

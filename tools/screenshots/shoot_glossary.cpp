@@ -1,33 +1,25 @@
 // Renders the glossary window to PNG files (docs/screenshots/).
 // Usage: shoot_glossary OUTPUT_DIR
-#include "app/windows.h"
 #include "reference/form9.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tools/screenshots/shoot.h"
 #include "ui/flexgrid.h"
 
-#include <QApplication>
-#include <QDir>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    app::registerWindows();
+    shoot::Session session(argc, argv);
     auto& registry = shell::WindowRegistry::instance();
     auto shoot = [&](int language, const char* name, int scrollToRow = 0) {
         ERRORS32::LanguageIndex = static_cast<short>(language);
         shell::FillLanguageCatalog();
         auto* f = static_cast<reference::Form9*>(registry.load(QStringLiteral("Form9")));
-        QApplication::processEvents();
         if (scrollToRow > 0) {
             f->MSFlexGrid1->scrollToItem(f->MSFlexGrid1->item(scrollToRow, 0),
                                          QAbstractItemView::PositionAtTop);
             QApplication::processEvents();
         }
-        f->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+        session.save(f, QString::fromLatin1(name));
         registry.unload(QStringLiteral("Form9"));
         testing::flushDeletes();
     };

@@ -1,16 +1,13 @@
 // Renders the history and connector pictures windows to PNG files (docs/screenshots/).
 // Usage: shoot_history OUTPUT_DIR
-#include "app/windows.h"
 #include "reference/form10.h"
 #include "reference/form6.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/settings.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tools/screenshots/shoot.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,28 +15,19 @@
 
 using namespace ERRORS32;
 
+using testing::setLanguage;
+
 namespace {
 shell::WindowRegistry& registry() {
     return shell::WindowRegistry::instance();
 }
-
-void setLanguage(int language) {
-    LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-}
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
+    auto& fake = session.fake;
     TodayDate = shell::buildTodayDate();
-    auto shoot = [&](QWidget* w, const char* name) {
-        QApplication::processEvents();
-        w->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
-    };
+    auto shoot = [&](QWidget* w, const char* name) { session.save(w, QString::fromLatin1(name)); };
     auto close = [](const char* name) {
         registry().unload(QString::fromLatin1(name));
         testing::flushDeletes();

@@ -2,7 +2,6 @@
 // with F10, the focus on a help sign of the Polaris live data and on a small connector
 // picture, and the Yamaha fault table reached by Tab.
 // Usage: shoot_desktop OUTPUT_DIR
-#include "app/windows.h"
 #include "consoles/polaris/form72.h"
 #include "consoles/yamaha/form55.h"
 #include "reference/form6.h"
@@ -10,12 +9,10 @@
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tools/screenshots/shoot.h"
 #include "ui/flexgrid.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,26 +23,12 @@
 
 namespace {
 
-template <typename T> T* open(const char* name) {
-    auto* f = qobject_cast<T*>(shell::WindowRegistry::instance().load(QLatin1String(name)));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
-}
-
-void save(QWidget* w, const QString& out, const char* name) {
-    QApplication::processEvents();
-    w->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
-}
+using testing::open;
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
     auto& registry = shell::WindowRegistry::instance();
 
     // The main window with its Setting menu opened from the keyboard: the menu is a popup
@@ -63,7 +46,7 @@ int main(int argc, char* argv[]) {
         QPainter p(&shot);
         p.drawPixmap(popup->mapToGlobal(QPoint()) - main->mapToGlobal(QPoint()), popup->grab());
         p.end();
-        shot.save(QDir(out).filePath(QStringLiteral("keyboard-main-menu-f10.png")));
+        shot.save(session.path(QStringLiteral("keyboard-main-menu-f10.png")));
         popup->close();
     }
     registry.unload(QStringLiteral("Form3"));
@@ -72,15 +55,15 @@ int main(int argc, char* argv[]) {
     polaris->Command29->click();
     polaris->Command31->click();
     polaris->Label28[3]->setFocus();
-    save(polaris, out, "keyboard-polaris-help-sign.png");
+    session.save(polaris, QStringLiteral("keyboard-polaris-help-sign.png"));
     QTest::keyClick(polaris->Label28[3], Qt::Key_Space);
-    save(polaris, out, "keyboard-polaris-help-open.png");
+    session.save(polaris, QStringLiteral("keyboard-polaris-help-open.png"));
     registry.unload(QStringLiteral("Form72"));
 
     auto* pictures = open<reference::Form6>("Form6");
     pictures->Command4->click();
     pictures->Image3->setFocus();
-    save(pictures, out, "keyboard-sockets-small-picture.png");
+    session.save(pictures, QStringLiteral("keyboard-sockets-small-picture.png"));
     registry.unload(QStringLiteral("Form6"));
 
     auto* guide = open<yamaha::Form55>("Form55");
@@ -89,7 +72,7 @@ int main(int argc, char* argv[]) {
     guide->SSTab1->setCurrentIndex(1);
     guide->MSFlexGrid1->setFocus();
     guide->MSFlexGrid1->setCurrentCell(1, 0);
-    save(guide, out, "keyboard-yamaha-fault-table.png");
+    session.save(guide, QStringLiteral("keyboard-yamaha-fault-table.png"));
     registry.unloadAll();
     testing::flushDeletes();
     return 0;

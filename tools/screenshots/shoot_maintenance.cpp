@@ -1,29 +1,25 @@
 // Renders the Bombardier console's maintenance frames, alone and stacked, to PNG files
 // (docs/screenshots/). Usage: shoot_maintenance OUTPUT_DIR
 #include "tests/bombardier/bombardier_support.h"
+#include "tools/screenshots/shoot.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 
 using namespace bombardier_test;
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
+    auto& fake = session.fake;
 
     for (int language : {2, 1}) {
         setLanguage(language);
         const QString suffix = language == 2 ? QString() : QStringLiteral("-es");
         bombardier::Form28* f = openConsole();
         auto shoot = [&](const char* name) {
-            QApplication::processEvents();
-            f->grab().save(QDir(out).filePath(
-                QStringLiteral("bombardier-maint-%1%2.png").arg(QLatin1String(name), suffix)));
+            session.save(
+                f, QStringLiteral("bombardier-maint-%1%2.png").arg(QLatin1String(name), suffix));
         };
         f->Command29->click();
 

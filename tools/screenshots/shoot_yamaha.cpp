@@ -1,26 +1,21 @@
 // Renders the Yamaha guide on each of its tabs to PNG files (docs/screenshots/), with the
 // bundled demo data.
 // Usage: shoot_yamaha OUTPUT_DIR
-#include "app/windows.h"
 #include "consoles/yamaha/form55.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tools/screenshots/shoot.h"
 #include "ui/flexgrid.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QTabWidget>
 
 namespace {
 
 yamaha::Form55* openGuide(int language) {
-    ERRORS32::LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-    return static_cast<yamaha::Form55*>(
-        shell::WindowRegistry::instance().load(QStringLiteral("Form55")));
+    testing::setLanguage(language);
+    return testing::open<yamaha::Form55>("Form55");
 }
 
 void choose(yamaha::Form55* f, int model) {
@@ -42,16 +37,9 @@ void clickCode(yamaha::Form55* f, const QString& codeCell) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
     yamaha::Form55* f = nullptr;
-    auto shoot = [&](const QString& name) {
-        QApplication::processEvents();
-        f->grab().save(QDir(out).filePath(name));
-    };
+    auto shoot = [&](const QString& name) { session.save(f, name); };
 
     f = openGuide(1);
     shoot(QStringLiteral("yamaha-start-spanish.png"));

@@ -1,30 +1,20 @@
 // Renders the main window and each of its panels to PNG files (docs/screenshots/).
 // Usage: shoot_main OUTPUT_DIR
-#include "app/windows.h"
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tools/screenshots/shoot.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(out);
-    testing::FakePlatform fake;
-    app::registerWindows();
+    shoot::Session session(argc, argv);
     auto* f =
         static_cast<shell::Form3*>(shell::WindowRegistry::instance().load(QStringLiteral("Form3")));
-    auto shoot = [&](const char* name) {
-        QApplication::processEvents();
-        f->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
-    };
+    auto shoot = [&](const char* name) { session.save(f, QString::fromLatin1(name)); };
     shoot("main.png");
     f->confi1->trigger();
     shoot("main-settings.png");

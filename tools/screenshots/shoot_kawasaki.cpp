@@ -1,22 +1,19 @@
-// Saves pictures of the Kawasaki console in its main states, in English and Spanish:
-//   kawasaki_screenshots <output folder>
-#include "kawasaki_driver.h"
+// Renders the Kawasaki console in its main states, in English and Spanish, to PNG files
+// (docs/screenshots/). Usage: shoot_kawasaki OUTPUT_DIR
+#include "tests/kawasaki/kawasaki_driver.h"
+#include "tools/screenshots/shoot.h"
 
-#include <QDir>
 #include <QGroupBox>
 
 using namespace kawasaki_test;
 
 namespace {
-QString folder;
-
-void save(QWidget* w, const QString& name) {
-    const QString path = QDir(folder).filePath(QStringLiteral("kawasaki-%1.png").arg(name));
-    if (!w->grab().save(path)) qWarning("could not write %s", qPrintable(path));
-}
-
-void shoot(int language, const QString& suffix) {
-    testing::FakePlatform fake;
+void shootConsole(shoot::Session& session, int language, const QString& suffix) {
+    auto save = [&](QWidget* w, const QString& name) {
+        session.save(w, QStringLiteral("kawasaki-%1.png").arg(name));
+    };
+    auto& fake = session.fake;
+    fake.yields = 0;
     setLanguage(language);
     Form71* f = openConsole();
     save(f, QStringLiteral("opened") + suffix);
@@ -56,11 +53,8 @@ void shoot(int language, const QString& suffix) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    app::registerWindows();
-    shoot(2, QString());
-    shoot(1, QStringLiteral("-es"));
+    shoot::Session session(argc, argv);
+    shootConsole(session, 2, QString());
+    shootConsole(session, 1, QStringLiteral("-es"));
     return 0;
 }

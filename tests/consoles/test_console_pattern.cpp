@@ -1,0 +1,146 @@
+// What every make console does alike, checked on each of them by its controls' names:
+// Connect is Command29, Diagnostic Command30, Erase Faults Command1, Exit Command3, the
+// result list List1.
+#include "shell/errors32.h"
+#include "shell/window_registry.h"
+#include "tests/support/window_test.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QPushButton* button(QWidget* w, const char* name) {
+    return w->findChild<QPushButton*>(QLatin1String(name));
+}
+} // namespace
+
+class TestConsolePattern : public testing::WindowTest {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every opening rebuilds today's date from the system date.
+    void openingRebuildsTodaysDate_data() {
+        QTest::addColumn<QString>("console");
+        QTest::newRow("Bombardier") << "Form28";
+        QTest::newRow("Polaris") << "Form72";
+        QTest::newRow("Kawasaki") << "Form71";
+    }
+    void openingRebuildsTodaysDate() {
+        QFETCH(QString, console);
+        testing::FakePlatform fake;
+        fake.date = QDate(2031, 1, 9);
+        QVERIFY(testing::openAndActivate(console));
+        QCOMPARE(ERRORS32::TodayDate, QStringLiteral("09-01-31"));
+    }
+
+    // A Diagnostic clicked while Erase Faults is still communicating reads the fault memory
+    // as it is then. Bombardier and Polaris clear it only once the erase is through, so the
+    // fault is still listed; Kawasaki clears it before its animation.
+    void diagnosisDuringAnEraseSeesTheFaultMemory_data() {
+        QTest::addColumn<QString>("console");
+        QTest::addColumn<int>("listed");
+        QTest::newRow("Bombardier") << "Form28" << 14;
+        QTest::newRow("Polaris") << "Form72" << 6;
+        QTest::newRow("Kawasaki") << "Form71" << 0;
+    }
+    void diagnosisDuringAnEraseSeesTheFaultMemory() {
+        QFETCH(QString, console);
+        QFETCH(int, listed);
+        testing::FakePlatform fake;
+        QWidget* f = testing::openAndActivate(console);
+        auto* list = f->findChild<QListWidget*>("List1");
+        button(f, "Command29")->click();
+        const long long start = fake.yields;
+        int seen = -1;
+        fake.onYield = [&](long long n) {
+            if (n != start + 100) return;
+            button(f, "Command30")->click();
+            seen = list->count();
+        };
+        button(f, "Command1")->click();
+        QCOMPARE(seen, listed);
+    }
+
+    // Escape closes a window only while its Exit button has the focus.
+    void escapeClosesOnlyFromExit_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Bombardier") << "Form28";
+        QTest::newRow("Polaris") << "Form72";
+        QTest::newRow("Kawasaki") << "Form71";
+        QTest::newRow("Yamaha") << "Form55";
+    }
+    void escapeClosesOnlyFromExit() {
+        QFETCH(QString, window);
+        if (!shell::WindowRegistry::instance().isRegistered(window)) QSKIP("not in this build");
+        testing::FakePlatform fake;
+        QPointer<QWidget> f = testing::openAndActivate(window);
+        QPushButton* other = nullptr; // a usable button other than Exit
+        for (QPushButton* b : f->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isEnabled() && b != button(f, "Command3")) other = b;
+        QVERIFY(other);
+        QTest::keyClick(other, Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(f && f->isVisible());
+        QTest::keyClick(button(f, "Command3"), Qt::Key_Escape);
+        testing::flushDeletes();
+        QVERIFY(!f);
+    }
+
+    // Exit clicked, or Escape on it, while an operation is yielding: the operation stops at
+    // that yield, the console goes (deleted there and then, or later), and the next
+    // opening starts unconnected.
+    void exitDuringAnOperation_data() {
+        QTest::addColumn<QString>("console");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<long long>("at");
+        QTest::addColumn<bool>("byEscape");
+        QTest::addColumn<bool>("deleteAtOnce");
+        for (const char* c : {"Form28", "Form72", "Form71"}) {
+            QTest::addRow("%s Connect", c) << c << "Command29" << 3LL << false << false;
+            QTest::addRow("%s Erase", c) << c << "Command1" << 50000LL << true << true;
+        }
+        QTest::newRow("Form28 Connect, final steps")
+            << "Form28"
+            << "Command29" << 20LL * 10001 + 7 << true << true;
+        QTest::newRow("Form28 Connect, last yield")
+            << "Form28"
+            << "Command29" << 20LL * 10001 + 5 * 101 << false << true;
+        QTest::newRow("Form28 Diagnosis") << "Form28"
+                                          << "Command30" << 50000LL << false << true;
+        QTest::newRow("Form28 Erase, last yields")
+            << "Form28"
+            << "Command1" << 20LL * 10001 + 5 << true << true;
+    }
+    void exitDuringAnOperation() {
+        QFETCH(QString, console);
+        QFETCH(QString, operation);
+        QFETCH(long long, at);
+        QFETCH(bool, byEscape);
+        QFETCH(bool, deleteAtOnce);
+        testing::FakePlatform fake;
+        QPointer<QWidget> f = testing::openAndActivate(console);
+        if (operation != "Command29") button(f, "Command29")->click();
+        fake.yields = 0;
+        long long closedAt = -1;
+        fake.onYield = [&](long long n) {
+            if (n != at || !f) return;
+            closedAt = n;
+            if (byEscape)
+                QTest::keyClick(button(f, "Command3"), Qt::Key_Escape);
+            else
+                button(f, "Command3")->click();
+            if (deleteAtOnce) testing::flushDeletes();
+        };
+        button(f, qPrintable(operation))->click();
+        QCOMPARE(closedAt, at);
+        QCOMPARE(fake.yields, at);
+        testing::flushDeletes();
+        QVERIFY(!f);
+        QWidget* g = testing::openAndActivate(console);
+        QVERIFY(button(g, "Command29")->isEnabled() && !button(g, "Command30")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestConsolePattern)
+#include "test_console_pattern.moc"
