@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -115,17 +116,45 @@ Options parseCommandLine(int argc, char* argv[]) {
     return o;
 }
 
+// Whether a window system can be reached. Without one, Qt's default platform on Linux
+// aborts with a core dump; the check shows nothing a user must see and runs without one.
+bool chooseDisplay(const Options& options, int argc, char* argv[]) {
+#ifdef Q_OS_LINUX
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0) return true;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+        (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")))
+        return true;
+    if (options.check) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+    std::fputs("terrasond: no display found; start it on a desktop session, or under a virtual "
+               "display: xvfb-run terrasond\n",
+               stderr);
+    return false;
+#else
+    Q_UNUSED(options);
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const Options options = parseCommandLine(argc, argv);
+    if (!chooseDisplay(options, argc, argv)) return 1;
 
     QApplication app(argc, argv);
     // TERRASOND_BENCH_IDLE=1: report when the main window is shown and idle, then quit
     // (the start-up benchmark, bench/idle_probe.h). Does nothing otherwise.
     bench::IdleProbe::installIfRequested(&app);
     QApplication::setApplicationName(QStringLiteral("terrasond"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Terrasond"));
+    // No display name: Qt would append it to every window title on X11 and Wayland. The
+    // desktop entry names the program to the desktop.
     QApplication::setApplicationVersion(QStringLiteral(TERRASOND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.terrasond.Terrasond"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/terrasond-256.png")));

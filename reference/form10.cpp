@@ -84,19 +84,6 @@ QLineEdit* field(QWidget* parent, const char* name, int maxLength) {
     return t;
 }
 
-// Caret after the last character. Tabbing into a field selects its whole text once this
-// has run, so the caret is put back when the focus change is over; a click still puts the
-// caret where the user clicked.
-void caretToEnd(QLineEdit* field) {
-    field->setCursorPosition(field->text().size());
-    QMetaObject::invokeMethod(
-        field,
-        [field] {
-            if (field->hasSelectedText()) field->setCursorPosition(field->text().size());
-        },
-        Qt::QueuedConnection);
-}
-
 } // namespace
 
 DateEntry enterDate(const QString& typed, const QString& today) {
@@ -158,8 +145,8 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
     ui::onKeyDown(Text3, [this](int key) { return Text3_KeyDown(key); });
     ui::onKeyDown(Text4, [this](int key) { return Text4_KeyDown(key); });
     ui::onKeyDown(Text1, [this](int key) { return Text1_KeyDown(key); });
-    ui::onGotFocus(Text3, [this] { Text3_GotFocus(); });
-    ui::onGotFocus(Text4, [this] { Text4_GotFocus(); });
+    ui::caretToEndOnFocus(Text3);
+    ui::caretToEndOnFocus(Text4);
 
     setClientSizeTw(kClientWidth, kClientHeight);
 }
@@ -239,14 +226,6 @@ bool Form10::Text1_KeyDown(int key) {
         return true;
     }
     return false;
-}
-
-void Form10::Text3_GotFocus() {
-    caretToEnd(Text3);
-}
-
-void Form10::Text4_GotFocus() {
-    caretToEnd(Text4);
 }
 
 void Form10::dateEntered(QLineEdit* field, QLineEdit* next) {

@@ -55,8 +55,6 @@ public:
     bool Text3_KeyDown(int key);
     bool Text4_KeyDown(int key);
     bool Text1_KeyDown(int key);
-    void Text3_GotFocus();
-    void Text4_GotFocus();
 
 protected:
     void onLoad() override;

@@ -9,6 +9,8 @@ the main menu in turn, drives it to a few states (connected, a panel open) and r
     button, menu item, text field, list, table, combo box, tab or picture without a name;
   - value labels read without what they are: a label whose name is a bare value such as
     "41.6" instead of "Total Hours: 41.6";
+  - labels whose shown text cannot be read through the Text interface, or reads otherwise
+    than their name says; pictures that read as text;
   - keyboard use: Tab must go round the window's controls and come back, stop only at
     named controls and reach every usable button; F10 must open the main menu.
 Exit status 1 when it finds anything.
@@ -227,6 +229,7 @@ class Report:
         self.problems = []
         self.controls = 0
         self.labels = 0
+        self.texts = 0
         self.stops = 0
 
     def add(self, where, text):
@@ -245,6 +248,25 @@ class Report:
                 self.labels += 1
                 if not any(c.isalpha() for c in nm):
                     self.add(where, f"value '{nm}' read without its caption")
+            if r in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) or (
+                    r == pyatspi.ROLE_PUSH_BUTTON and "Text" in n.get_interfaces()):
+                self.check_text(n, r, nm, where)
+
+    def check_text(self, node, r, nm, where):
+        """What a label shows, read through the Text interface: a picture shows no text;
+        a value label's name holds its text ("Total Hours: 41.6" shows "41.6")."""
+        try:
+            text = node.queryText()
+            shown = text.getText(0, text.characterCount)
+        except NotImplementedError:
+            if r == pyatspi.ROLE_LABEL:
+                self.add(where, f"label '{nm}': its text cannot be read")
+            return
+        self.texts += 1
+        if r == pyatspi.ROLE_IMAGE and shown:
+            self.add(where, f"picture '{nm}' reads as text '{shown}'")
+        elif " ".join(shown.split()) not in nm:
+            self.add(where, f"label '{nm}' reads as '{shown}'")
 
     def check_tab(self, win, where):
         """Tab goes round the window and comes back, stopping at named controls, and
@@ -365,8 +387,8 @@ def main():
 
 
 def finish(report):
-    print(f"{report.controls} controls and {report.labels} labels checked, {report.stops} Tab "
-          f"stops; {len(report.problems)} problems")
+    print(f"{report.controls} controls and {report.labels} labels checked, {report.texts} texts "
+          f"read, {report.stops} Tab stops; {len(report.problems)} problems")
     for p in report.problems:
         print("  " + p)
     return 1 if report.problems else 0

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl1-mesa-dev
     libsqlite3-dev mdbtools-dev libglib2.0-dev
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils imagemagick fonts-dejavu-core
     dpkg-dev file appstream desktop-file-utils
 )
 

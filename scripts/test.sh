@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake --preset default >/dev/null
+scripts/check-deps.sh build/default
 cmake --build --preset default
 QT_QPA_PLATFORM=offscreen ctest --preset default --output-on-failure "$@"
 

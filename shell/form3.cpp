@@ -202,12 +202,7 @@ void Form3::buildWorkshopPanel() {
         l->setBuddy(t);
         workshopLabels << l;
         workshopFields << t;
-        ui::onGotFocus(t, [t] {
-            t->setCursorPosition(t->text().size());
-            // Tabbing in selects the whole text after this handler; put the caret back.
-            QMetaObject::invokeMethod(
-                t, [t] { t->setCursorPosition(t->text().size()); }, Qt::QueuedConnection);
-        });
+        ui::caretToEndOnFocus(t);
         ui::onKeyDown(t, [this, i](int key) { return workshopKeyDown(i, key); });
     }
     Frame4->hide();
@@ -306,7 +301,7 @@ void Form3::Command1_Click() {
         TemperatureUnit = 2;
     writeSetting(kTemperatureFile, TemperatureUnit);
     Frame1->hide();
-    Frame4->hide();
+    clearWorkshop();
 }
 
 void Form3::taller_Click() {

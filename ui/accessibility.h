@@ -9,6 +9,11 @@ class QWidget;
 
 namespace ui {
 
+// What assistive technology sees of labels and buttons, installed once for the
+// application (each Form does it): every label's text can be read as it shows it, and
+// the press and toggle actions of buttons, check boxes and option buttons click them.
+void installAccessibleControls();
+
 // A value label shows a value ("41.6") next to the caption that says what it is
 // ("Total Hours:"), and sometimes its unit after it ("ºC"). Screen readers get
 // "Total Hours: 41.6 ºC" as the label's name, whatever sets the label's text later on.

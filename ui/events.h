@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+class QLineEdit;
 class QWidget;
 
 namespace ui {
@@ -22,5 +23,14 @@ void onClick(QWidget* control, std::function<void()> handler);
 void onEscape(QWidget* control, std::function<void()> handler);
 // True for the Enter keys of the main keyboard and the keypad.
 bool isEnter(int key);
+
+// The keyboard rules of every window, installed once for the application (each Form does
+// it): Enter and the keypad's Enter press the focused command button once, as Space does.
+// Text boxes, lists and grids keep their own Enter.
+void installKeyboardRules();
+// The text box puts the caret after its last character whenever it receives the focus:
+// by Tab, Shift+Tab, a click or the program. Its window merely becoming active again
+// leaves the caret where it was.
+void caretToEndOnFocus(QLineEdit* field);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/accessibility.h"
+#include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -11,7 +13,10 @@
 
 namespace ui {
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+    installKeyboardRules();
+    installAccessibleControls();
+}
 
 void Form::load() {
     if (m_loaded || m_unloaded) return;

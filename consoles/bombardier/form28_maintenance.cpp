@@ -137,7 +137,7 @@ void Form28::dressServicePanel() {
     Command67->hide();
 
     connect(Check1, &QCheckBox::clicked, this, &Form28::Check1_Click);
-    ui::onGotFocus(Text6, [this] { Text6_GotFocus(); });
+    ui::caretToEndOnFocus(Text6);
     connect(Command50, &QPushButton::clicked, this, &Form28::Command50_Click);
 }
 

@@ -21,8 +21,10 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,8 +67,8 @@ QString nameOf(QWidget* w) {
     return iface ? iface->text(QAccessible::Name).simplified() : QString();
 }
 
-// What a label shows, as plain text.
-QString shownText(const QLabel* l) {
+// What a label shows, as plain text (simplified: white space as a screen reader says it).
+QString shownText(const QLabel* l, bool simplified = true) {
     QString text = l->text();
     if (l->textFormat() == Qt::RichText ||
         (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
@@ -74,7 +76,7 @@ QString shownText(const QLabel* l) {
         doc.setHtml(text);
         text = doc.toPlainText();
     }
-    return text.simplified();
+    return simplified ? text.simplified() : text;
 }
 
 // "41.6", "0.00", "12-05-06": a text that says nothing without its caption.
@@ -152,6 +154,11 @@ QStringList problems(QWidget* window) {
         if (!l->isVisible()) continue;
         const QString text = shownText(l);
         const QString name = nameOf(l);
+        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(l)->textInterface();
+        const QString shown = l->pixmap().isNull() ? shownText(l, false) : QString();
+        if (!read || read->characterCount() != shown.size() ||
+            read->text(0, read->characterCount()) != shown)
+            out << QStringLiteral("text not readable as shown: ") + describe(l);
         if (!name.contains(text))
             out << QStringLiteral("text hidden from screen readers: ") + describe(l);
         else if (isBareValue(text) && name == text)
@@ -175,6 +182,15 @@ QStringList problemsThrough(QWidget* window, const QList<Step>& steps) {
 }
 
 #define VERIFY_EMPTY(list) QVERIFY2((list).isEmpty(), qPrintable((list).join(QLatin1Char('\n'))))
+
+// Runs one of the control's accessibility actions, as an assistive technology does.
+void act(QWidget* control, const QString& action) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(control)->actionInterface();
+    QVERIFY2(actions->actionNames().contains(action), qPrintable(describe(control)));
+    actions->doAction(action);
+    QCoreApplication::processEvents();
+}
 
 // The order in which Tab visits the window's controls, starting from `first`.
 QList<QWidget*> tabOrderFrom(QWidget* window, QWidget* first) {
@@ -255,6 +271,42 @@ private Q_SLOTS:
                                        f->Command33, f->List2,     f->List1,     f->Command2,
                                        f->Command3,  f->Command4};
         QCOMPARE(tabOrderFrom(f, f->Command29), order);
+    }
+
+    // The actions offered to assistive technology do what the user's click does: the
+    // control's click handler runs, with its files and the other controls.
+    void accessibilityActionsClick() {
+        FakePlatform fake;
+        auto* f = open<shell::Form3>("Form3");
+        const QString toggle = QAccessibleActionInterface::toggleAction();
+        const QString press = QAccessibleActionInterface::pressAction();
+        f->confi1->trigger();
+        act(f->Option2[1], toggle); // Spanish
+        QVERIFY(f->Option2[1]->isChecked() && !f->Option2[2]->isChecked());
+        QCOMPARE(LanguageIndex, short(1));
+        QCOMPARE(fake.readFile(QStringLiteral("languaje.DAT")).mid(2, 1), QByteArray("1"));
+        QCOMPARE(f->Command1->text(), CatExit);
+        QVERIFY(CatExit != QStringLiteral("Exit"));
+        f->taller->trigger();
+        f->workshopFields[2]->setText(QStringLiteral("Main Street"));
+        act(f->Command1, press); // the settings panel's Exit closes the workshop panel too
+        QVERIFY(!f->Frame1->isVisible() && !f->Frame4->isVisible());
+        QVERIFY(f->workshopFields[2]->text().isEmpty());
+
+        auto* b = open<bombardier::Form28>("Form28");
+        b->Command29->click();
+        b->Command21->click();
+        act(b->Check5[0], toggle); // Imperial
+        act(b->Check5[1], toggle); // Metric
+        QVERIFY(!b->Check5[0]->isChecked() && b->Check5[1]->isChecked());
+        QVERIFY(b->Command46->isVisible()); // Save
+        act(b->Check5[1], toggle);
+        QVERIFY(!b->Check5[1]->isChecked());
+        b->setEnabled(false); // a disabled control offers nothing and does nothing
+        QVERIFY(QAccessible::queryAccessibleInterface(b->Check5[0])
+                    ->actionInterface()
+                    ->actionNames()
+                    .isEmpty());
     }
 
     void polarisConsole() {

@@ -66,7 +66,8 @@ bool writeInChild(const QString& root, int value, rlim_t sizeLimit) {
         }
     });
     child.start();
-    if (!child.waitForFinished(30000)) return false;
+    if (!child.waitForFinished(30000))
+        qFatal("the writing child did not run: %s", qPrintable(child.errorString()));
     if (child.exitStatus() != QProcess::NormalExit) qFatal("the writing child crashed");
     return child.exitCode() == 0;
 }
@@ -236,12 +237,14 @@ int main(int argc, char* argv[]) {
         ui::setPlatform(nullptr);
         return ok ? 0 : 1;
     }
+    // This program's path for the child, read before leaving the mount namespace: inside a
+    // chroot the kernel reports it from the machine's root afterwards.
+    g_program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
     // A mount namespace of our own (while the process still has one thread), with mounts
     // that do not propagate back to the machine.
     g_ownMounts = ::unshare(CLONE_NEWNS) == 0 &&
                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     QApplication app(argc, argv);
-    g_program = QCoreApplication::applicationFilePath();
     TestSettingsFaults test;
     return QTest::qExec(&test, argc, argv);
 }

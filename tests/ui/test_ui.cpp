@@ -1,12 +1,19 @@
 // The user-interface operations every window is built from.
 #include "shell/window_registry.h"
 #include "tests/support/window_test.h"
+#include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/form.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,6 +36,26 @@ protected:
         ++loads;
         show();
     }
+};
+// A window of a field that keeps the caret at the end, a plain field and a button between
+// them, shown and active.
+struct KeyboardForm : ui::Form {
+    KeyboardForm() {
+        before = new QLineEdit(QStringLiteral("before"), this);
+        field = new QLineEdit(QStringLiteral("M09999"), this);
+        button = new QPushButton(QStringLiteral("Exit"), this);
+        list = new QListWidget(this);
+        for (QWidget* w : std::initializer_list<QWidget*>{before, field, button, list})
+            w->move(0, 30 * static_cast<int>(children().indexOf(w)));
+        ui::caretToEndOnFocus(field);
+        show();
+        activateWindow();
+        QApplication::setActiveWindow(this);
+    }
+    QLineEdit* before;
+    QLineEdit* field;
+    QPushButton* button;
+    QListWidget* list;
 };
 } // namespace
 
@@ -152,6 +179,84 @@ private Q_SLOTS:
         const auto other = g->beginOperation(2); // another channel is independent
         QVERIFY(g->yieldTimes(3, other));
         delete g;
+    }
+
+    // However the focus arrives, typing goes on after the text; the window merely becoming
+    // active again leaves the caret where the user put it.
+    void caretAtTheEndWhateverBringsTheFocus_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("caret");
+        for (const char* way : {"tab", "backtab", "click", "program", "accessibility"})
+            QTest::newRow(way) << QString::fromLatin1(way) << 6;
+        QTest::newRow("window activated again") << QStringLiteral("reactivate") << 2;
+    }
+    void caretAtTheEndWhateverBringsTheFocus() {
+        QFETCH(QString, way);
+        QFETCH(int, caret);
+        KeyboardForm f;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.field->setCursorPosition(2);
+        if (way == QLatin1String("tab")) {
+            f.before->setFocus();
+            QTest::keyClick(f.before, Qt::Key_Tab);
+        } else if (way == QLatin1String("backtab")) {
+            f.button->setFocus();
+            QTest::keyClick(f.button, Qt::Key_Backtab);
+        } else if (way == QLatin1String("click")) {
+            QTest::mouseClick(f.field, Qt::LeftButton, {}, QPoint(3, f.field->height() / 2));
+        } else if (way == QLatin1String("program")) {
+            f.field->setFocus();
+        } else if (way == QLatin1String("accessibility")) {
+            QAccessible::queryAccessibleInterface(f.field)->actionInterface()->doAction(
+                QAccessibleActionInterface::setFocusAction());
+        } else {
+            f.field->setFocus();
+            f.field->setCursorPosition(2);
+            QWidget other;
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QTRY_VERIFY(!f.field->hasFocus());
+            QApplication::setActiveWindow(&f);
+        }
+        QTRY_VERIFY(f.field->hasFocus());
+        QCoreApplication::processEvents();
+        QVERIFY(!f.field->hasSelectedText());
+        QCOMPARE(f.field->cursorPosition(), caret);
+        QTest::keyClick(f.field, Qt::Key_7);
+        QCOMPARE(f.field->text().indexOf(u'7'), caret);
+    }
+
+    // Enter and the keypad's Enter press a focused button once; text boxes and lists keep
+    // their Enter.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, clicks);
+        KeyboardForm f;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QSignalSpy clicked(f.button, &QPushButton::clicked);
+        f.button->setFocus();
+        QTest::keyClick(f.button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicked.count(), clicks);
+        QSignalSpy returned(f.before, &QLineEdit::returnPressed);
+        f.list->addItem(QStringLiteral("item"));
+        f.list->setCurrentRow(0);
+        QSignalSpy activated(f.list, &QListWidget::itemActivated);
+        for (QWidget* w : {static_cast<QWidget*>(f.before), static_cast<QWidget*>(f.list)}) {
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        }
+        QCOMPARE(clicked.count(), clicks);
+        QCOMPARE(returned.count(), 1);
+        QCOMPARE(activated.count(), 1);
     }
 };
 
