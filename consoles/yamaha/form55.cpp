@@ -1,7 +1,7 @@
 #include "consoles/yamaha/form55.h"
 
 #include "consoles/yamaha/form55_data.h"
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "shell/errors32.h"
 #include "ui/accessibility.h"
 #include "ui/events.h"

@@ -2,7 +2,7 @@
 // databases written by the tests, on the Access fixtures and on the bundled demo data.
 #include "app/windows.h"
 #include "consoles/yamaha/form55.h"
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "shell/catalog.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
