@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace ui {
@@ -42,6 +43,25 @@ void onLostFocus(QWidget* control, std::function<void()> handler) {
     new EventHook(control, QEvent::FocusOut, [h = std::move(handler)](QEvent*) {
         h();
         return false;
+    });
+}
+
+void onClick(QWidget* control, std::function<void()> handler) {
+    new EventHook(control, QEvent::MouseButtonRelease,
+                  [control, h = std::move(handler)](QEvent* e) {
+                      auto* me = static_cast<QMouseEvent*>(e);
+                      if (me->button() == Qt::LeftButton &&
+                          control->rect().contains(me->position().toPoint()))
+                          h();
+                      return false;
+                  });
+}
+
+void onEscape(QWidget* control, std::function<void()> handler) {
+    onKeyDown(control, [h = std::move(handler)](int key) {
+        if (key != Qt::Key_Escape) return false;
+        h();
+        return true;
     });
 }
 
