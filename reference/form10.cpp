@@ -2,6 +2,7 @@
 
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/platform.h"
@@ -71,18 +72,19 @@ bool isDayMonth(const QString& text) {
     return day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 
-QLabel* caption(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit* field(QWidget* parent, const char* name, int maxLength) {
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(QLatin1String(name));
-    t->setMaxLength(maxLength);
-    return t;
-}
+using ui::Kind;
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"Frame2", Kind::Frame, "", 120, 120, 9360, 840, "", "period and plate"},
+    {"Label9", Kind::Label, "Frame2", 240, 285, 960, 285, "", "from date"},
+    {"Text3", Kind::TextBox, "Frame2", 1200, 240, 1215, 345, "", "from date field"},
+    {"Label10", Kind::Label, "Frame2", 2760, 285, 960, 285, "", "to date"},
+    {"Text4", Kind::TextBox, "Frame2", 3720, 240, 1215, 345, "", "to date field"},
+    {"Label11", Kind::Label, "Frame2", 5280, 285, 1080, 285, "", "vehicle plate"},
+    {"Text1", Kind::TextBox, "Frame2", 6360, 240, 1800, 345, "", "vehicle plate field"},
+    {"MSFlexGrid1", Kind::Grid, "", 120, 1080, 9360, 5160, "", "history"},
+    {"Command2", Kind::Button, "", 7800, 6360, 1680, 480, "", "Exit"},
+};
 
 // Caret after the last character. Tabbing into a field selects its whole text once this
 // has run, so the caret is put back when the focus change is over; a click still puts the
@@ -113,27 +115,23 @@ DateEntry enterDate(const QString& typed, const QString& today) {
 Form10::Form10(QWidget* parent) : ui::Form(parent) {
     setWindowTitle(QString::fromUtf8(kTitles[0]));
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    ui::place(Frame2, 120, 120, 9360, 840);
-    Label9 = caption(Frame2, "Label9");
-    Text3 = field(Frame2, "Text3", kDateLength);
-    Label10 = caption(Frame2, "Label10");
-    Text4 = field(Frame2, "Text4", kDateLength);
-    Label11 = caption(Frame2, "Label11");
-    Text1 = field(Frame2, "Text1", 10);
-    ui::place(Label9, 240, 285, 960, 285);
-    ui::place(Text3, 1200, 240, 1215, 345);
-    ui::place(Label10, 2760, 285, 960, 285);
-    ui::place(Text4, 3720, 240, 1215, 345);
-    ui::place(Label11, 5280, 285, 1080, 285);
-    ui::place(Text1, 6360, 240, 1800, 345);
+    const ui::Design design(this, kDesign);
+    design.get({{Frame2, "Frame2"},
+                {Label9, "Label9"},
+                {Text3, "Text3"},
+                {Label10, "Label10"},
+                {Text4, "Text4"},
+                {Label11, "Label11"},
+                {Text1, "Text1"},
+                {MSFlexGrid1, "MSFlexGrid1"},
+                {Command2, "Command2"}});
+    Text3->setMaxLength(kDateLength);
+    Text4->setMaxLength(kDateLength);
+    Text1->setMaxLength(10);
     Label9->setBuddy(Text3);
     Label10->setBuddy(Text4);
     Label11->setBuddy(Text1);
 
-    MSFlexGrid1 = new ui::FlexGrid(this);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setCols(6);
     MSFlexGrid1->setRows(kGridRows);
     MSFlexGrid1->setFixedRows(1);
@@ -142,11 +140,6 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
         MSFlexGrid1->setColWidth(c, kColumns[c].width);
         if (kColumns[c].leftAligned) MSFlexGrid1->setColAlignment(c, Qt::AlignLeft);
     }
-    ui::place(MSFlexGrid1, 120, 1080, 9360, 5160);
-
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, 7800, 6360, 1680, 480);
 
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text1);
@@ -154,7 +147,7 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
     setTabOrder(Command2, MSFlexGrid1);
 
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
-    ui::onKeyDown(Command2, [this](int key) { return Command2_KeyDown(key); });
+    ui::onEscape(Command2, [this] { unload(); });
     ui::onKeyDown(Text3, [this](int key) { return Text3_KeyDown(key); });
     ui::onKeyDown(Text4, [this](int key) { return Text4_KeyDown(key); });
     ui::onKeyDown(Text1, [this](int key) { return Text1_KeyDown(key); });
@@ -192,12 +185,6 @@ void Form10::buildGridHeadings() {
 
 void Form10::Command2_Click() {
     unload();
-}
-
-bool Form10::Command2_KeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
-    unload();
-    return true;
 }
 
 bool Form10::Text3_KeyDown(int key) {

@@ -51,7 +51,6 @@ public:
     QPushButton* Command2 = nullptr;
 
     void Command2_Click();
-    bool Command2_KeyDown(int key);
     bool Text3_KeyDown(int key);
     bool Text4_KeyDown(int key);
     bool Text1_KeyDown(int key);

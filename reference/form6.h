@@ -33,7 +33,6 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command2_Click();
-    bool Command2_KeyDown(int key);
     void Image2_Click();
     void Image3_Click();
     void Image4_Click();
