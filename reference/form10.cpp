@@ -26,21 +26,12 @@ constexpr int kGridRows = 200;
 constexpr int kDateLength = 6;     // DDMMYY as typed
 constexpr int kWideDateLength = 8; // DD-MM-YY once accepted
 
-// Window title and the heading of the make column, for Spanish, English, French and
-// Italian. The other languages keep the design title and leave the heading empty.
-const char* const kTitles[] = {"Histórico", "History", "Parcours", "Storico"};
-const char* const kVehicleHeadings[] = {"Marca", "Vehicle", "Véhicule", "Veicolo"};
-
 struct GridColumn {
     int width; // twips
     bool leftAligned;
 };
 const GridColumn kColumns[] = {{1200, true}, {900, true},  {1700, false},
                                {2000, true}, {2000, true}, {1000, false}};
-
-const char* byLanguage(const char* const (&texts)[4], int language) {
-    return language >= 1 && language <= 4 ? texts[language - 1] : nullptr;
-}
 
 // The number the text starts with, read as the old BASIC Val() did: blanks anywhere are
 // skipped, then an optional sign, digits and an optional fraction; 0 when there is none.
@@ -113,7 +104,7 @@ DateEntry enterDate(const QString& typed, const QString& today) {
 }
 
 Form10::Form10(QWidget* parent) : ui::Form(parent) {
-    setWindowTitle(QString::fromUtf8(kTitles[0]));
+    setWindowTitle(historyTitle(1));
 
     const ui::Design design(this, kDesign);
     design.get({{Frame2, "Frame2"},
@@ -159,8 +150,8 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
 
 void Form10::onLoad() {
     ui::moveTw(this, 495, 1200);
-    if (const char* title = byLanguage(kTitles, LanguageIndex))
-        setWindowTitle(QString::fromUtf8(title));
+    const QString title = historyTitle(LanguageIndex);
+    if (!title.isEmpty()) setWindowTitle(title);
     MSFlexGrid1->setAccessibleName(windowTitle());
     Label9->setText(CatFrom);
     Label10->setText(CatTo);
@@ -172,10 +163,8 @@ void Form10::onLoad() {
 }
 
 void Form10::buildGridHeadings() {
-    const char* vehicle = byLanguage(kVehicleHeadings, LanguageIndex);
-    const QString headings[] = {
-        CatDate,  CatHour,   vehicle ? QString::fromUtf8(vehicle) : QString(),
-        CatModel, CatPlates, CatFaults};
+    const QString headings[] = {CatDate,  CatHour,   historyVehicleHeading(LanguageIndex),
+                                CatModel, CatPlates, CatFaults};
     MSFlexGrid1->setRow(0);
     for (int c = 0; c < 6; ++c) {
         MSFlexGrid1->setCol(c);

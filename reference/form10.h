@@ -68,4 +68,10 @@ private:
     void buildGridHeadings();
 };
 
+// Fixed texts of the history window (form10_data.cpp) for a language (1 Spanish ...
+// 8 Swedish): the title, and the heading of the make column. Empty for a language that
+// keeps the design title ("Histórico") or leaves the heading empty.
+QString historyTitle(int languageIndex);
+QString historyVehicleHeading(int languageIndex);
+
 } // namespace reference

@@ -25,29 +25,6 @@ constexpr int kClientHeight = 7000;
 constexpr const char* kPictureProperty = "pictureFile";
 constexpr const char* kDataFolder = "orvanedemo/terrasond/";
 
-// Window title for Spanish, English, French and Italian; the others keep the design title.
-const char* const kTitles[] = {"Conectores", "Sockets", "Sockets", "Conettori"};
-
-// What each picture shows, for screen readers.
-struct PictureName {
-    const char* file;
-    const char* name;
-};
-const PictureName kPictureNames[] = {
-    {"ok.jpg", "Bombardier diagnostic socket"},
-    {"s4.jpg", "Polaris diagnostic socket"},
-    {"y1.jpg", "Kawasaki diagnostic socket, view 1"},
-    {"y2.jpg", "Kawasaki diagnostic socket, view 2"},
-    {"y3.jpg", "Kawasaki diagnostic socket, view 3"},
-    {"y4.jpg", "Kawasaki diagnostic socket, view 4"},
-};
-
-QString pictureName(const QString& file) {
-    for (const PictureName& p : kPictureNames)
-        if (file == QLatin1String(p.file)) return QLatin1String(p.name);
-    return file;
-}
-
 // The small pictures can be reached by Tab only while the large picture does not cover
 // them.
 class CoverWatch : public QObject {
@@ -141,8 +118,8 @@ Form6::Form6(QWidget* parent) : ui::Form(parent) {
 
 void Form6::onLoad() {
     ui::moveTw(this, 495, 1200);
-    if (LanguageIndex >= 1 && LanguageIndex <= 4)
-        setWindowTitle(QString::fromUtf8(kTitles[LanguageIndex - 1]));
+    const QString title = connectorsTitle(LanguageIndex);
+    if (!title.isEmpty()) setWindowTitle(title);
     Command2->setText(CatExit);
     clearPicture(Image1);
     loadPicture(Image1, QStringLiteral("ok.jpg"));
@@ -214,7 +191,7 @@ bool Form6::loadPicture(QLabel* image, const QString& file) {
     pixmap.setDevicePixelRatio(ratio);
     image->setPixmap(pixmap);
     image->setProperty(kPictureProperty, file);
-    image->setAccessibleName(pictureName(file));
+    image->setAccessibleName(connectorPictureName(file));
     return true;
 }
 

@@ -53,4 +53,10 @@ private:
     void enlarge(const QString& file);
 };
 
+// Fixed texts of the connector pictures window (form6_data.cpp): the title for a language
+// (1 Spanish ... 8 Swedish; empty for one that keeps the design title), and what a picture
+// shows, for screen readers (the file name for an unknown picture).
+QString connectorsTitle(int languageIndex);
+QString connectorPictureName(const QString& file);
+
 } // namespace reference

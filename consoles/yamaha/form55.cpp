@@ -142,7 +142,7 @@ FaultRecord readFaultRecord(const reference::Recordset& rs) {
 } // namespace
 
 Form55::Form55(QWidget* parent) : ui::Form(parent) {
-    setWindowTitle(QStringLiteral("Yamaha ATV (Static Diagnostic Method)"));
+    setWindowTitle(QLatin1String(kWindowTitle));
     setClientSizeTw(kClientWidth, kClientHeight);
 
     const ui::Design design(this, kDesign, makeTabs);
@@ -173,7 +173,7 @@ Form55::Form55(QWidget* parent) : ui::Form(parent) {
                 {Command1, "Command1"},
                 {Command3, "Command3"}});
 
-    Combo1->setPlaceholderText(QStringLiteral("Choose Model"));
+    Combo1->setPlaceholderText(QLatin1String(kChooseModel));
     connect(Combo1, &QComboBox::activated, this, &Form55::Combo1_Click);
 
     // Tab 0: pictures and instructions
