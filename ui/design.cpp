@@ -57,8 +57,7 @@ QWidget* make(const DesignRow& row, QWidget* parent, const Design::MakeOther& ma
 
 } // namespace
 
-Design::Design(QWidget* window, std::span<const DesignRow> rows, const MakeOther& makeOther)
-    : m_rows(rows) {
+Design::Design(QWidget* window, std::span<const DesignRow> rows, const MakeOther& makeOther) {
     for (const DesignRow& row : rows) {
         QWidget* parent = *row.parent ? widget(QString::fromLatin1(row.parent)) : window;
         QWidget* w = make(row, parent, makeOther);
@@ -74,10 +73,10 @@ QWidget* Design::widget(const QString& name) const {
     return w;
 }
 
-const DesignRow& Design::row(const QString& name) const {
-    for (const DesignRow& r : m_rows)
-        if (name == QLatin1String(r.name)) return r;
-    qFatal("Design: no control %s", qPrintable(name));
+const DesignRow& Design::row(std::span<const DesignRow> rows, const char* name) {
+    for (const DesignRow& r : rows)
+        if (qstrcmp(r.name, name) == 0) return r;
+    qFatal("Design: no control %s", name);
 }
 
 void Design::get(std::initializer_list<Member> members) const {

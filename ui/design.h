@@ -72,8 +72,9 @@ public:
     }
 
     QWidget* widget(const QString& name) const;
-    // The design row of a control, for a handler that puts a moved control back.
-    const DesignRow& row(const QString& name) const;
+    // The row of a control in a design table, for a handler that puts a moved control
+    // back where the design has it.
+    static const DesignRow& row(std::span<const DesignRow> rows, const char* name);
 
 private:
     template <class T> static bool assignAs(void* slot, QWidget* w) {
@@ -82,7 +83,6 @@ private:
         return t != nullptr;
     }
 
-    std::span<const DesignRow> m_rows;
     QHash<QString, QWidget*> m_widgets;
 };
 

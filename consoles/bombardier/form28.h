@@ -37,9 +37,7 @@ public:
     // Counter words of the last Read (hexadecimal minutes); index 0 is never used.
     std::array<QString, 8> counterWords;
 
-    // ---- Function block ----
-    QGroupBox* Frame3 = nullptr;
-    QPushButton* Command29 = nullptr; // Connect with ECM
+    // ---- Button block (Frame3, Command29 Connect: ConsoleForm) ----
     QPushButton* Command21 = nullptr; // Settings
     QPushButton* Command30 = nullptr; // Diagnostic
     QPushButton* Command6 = nullptr;  // Actuators
@@ -50,21 +48,8 @@ public:
     QPushButton* Command1 = nullptr;  // Erase Faults
     QPushButton* Command33 = nullptr; // Keys
 
-    // ---- Identification, result list, bottom bar ----
-    QGroupBox* Frame2 = nullptr;
+    // ---- Identification (in Frame2) ----
     QListWidget* List2 = nullptr;
-    QListWidget* List1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QPushButton* Command2 = nullptr; // Save (no action)
-    QPushButton* Command3 = nullptr; // Exit
-    QPushButton* Command4 = nullptr; // Reports (no action)
-
-    // ---- Progress and message panels ----
-    QGroupBox* Frame14 = nullptr;
-    QLabel* Label51 = nullptr;
-    QGroupBox* Frame7 = nullptr;
-    QLabel* Label7 = nullptr;
-    QPushButton* Command15 = nullptr;
 
     // ---- History/Live Data panel ----
     QGroupBox* Frame13 = nullptr;
@@ -74,27 +59,27 @@ public:
     QPushButton* Command54 = nullptr; // Max/Min
     QPushButton* Command66 = nullptr; // Live Data (opens Monitoring)
 
-    // ---- Monitoring panel ----
+    // ---- Monitoring panel: caption and value box of each reading ----
     QGroupBox* Frame18 = nullptr;
-    QLabel* Label47 = nullptr;
-    QLabel* Label46 = nullptr;
-    QLabel* Label31 = nullptr;
-    QLabel* Label32 = nullptr;
-    QLabel* Label33 = nullptr;
-    QLabel* Label34 = nullptr;
-    QLabel* Label43 = nullptr;
-    QLabel* Label44 = nullptr;
-    QLabel* Label49 = nullptr;
+    QLabel* Label47 = nullptr; // Intake Temperat.:
     QLabel* Label35 = nullptr;
+    QLabel* Label46 = nullptr; // Engine Temperat.:
     QLabel* Label36 = nullptr;
+    QLabel* Label31 = nullptr; // Exhaust Temperat.:
     QLabel* Label37 = nullptr;
+    QLabel* Label32 = nullptr; // Intake Air Press.:
     QLabel* Label38 = nullptr;
+    QLabel* Label33 = nullptr; // Voltage Battery:
     QLabel* Label39 = nullptr;
+    QLabel* Label34 = nullptr; // Throttle Angle:
     QLabel* Label40 = nullptr;
+    QLabel* Label43 = nullptr; // Engine Speed:
     QLabel* Label41 = nullptr;
+    QLabel* Label44 = nullptr; // Vehicle Speed:
     QLabel* Label42 = nullptr;
+    QList<QLabel*> Label50;           // units of the three temperatures, index 0..2
+    QLabel* Label49 = nullptr;        // Fuel Level
     QLabel* Label48 = nullptr;        // fuel level bar
-    QList<QLabel*> Label50;           // unit labels, index 0..2
     QPushButton* Command65 = nullptr; // Conect
     QPushButton* Command64 = nullptr; // Exit
 
@@ -130,7 +115,6 @@ public:
     // ---- Handlers: connection, faults ----
     void Command29_Click(); // Connect
     void Command3_GotFocus();
-    void Command15_Click();
     void Command30_Click(); // Diagnosis
     void Command1_Click();  // Erase Faults
 
@@ -271,8 +255,8 @@ public:
     void Command6_Click(); // open the actuators frame
     void Command18_Click();
 
-    // Builds the maintenance frames (hidden) over the console; called by the constructor.
-    void buildMaintenancePanels();
+    // Fetches and dresses the maintenance frames (hidden); called by the constructor.
+    void dressMaintenancePanels(const ui::Design& d);
     // Sets the maintenance frames' catalog captions; called by the load step.
     void loadMaintenanceCaptions();
     // Fills the key list grid; called by the load step.
@@ -281,31 +265,32 @@ public:
     void prepareHoursWarning();
     // A choice in the settings frame: shows Save and moves Exit aside, once.
     void recordSettingsChange();
+    // A panel that opens over the work area: system button face, hidden.
+    void dressOverlay(QWidget* panel);
     // Shows a maintenance frame over the others, below the progress and message panels.
     void showOverlay(QWidget* panel);
-    void buildKeyPanel();
-    void buildServicePanel();
-    void buildChangeHoursPanel();
-    void buildSettingsPanel();
-    void buildActuatorsPanel();
+    void dressKeyPanel();
+    void dressServicePanel();
+    void dressSettingsPanel();
+    void dressActuatorsPanel();
 
     // ---- End of maintenance functions ----
 
 protected:
     void onLoad() override;
+    // Enables Exit and gives it the focus with its got-focus action.
+    void focusExit() override;
 
 private:
-    void buildFunctionBlock();
-    void buildLists();
-    void buildProgressAndMessage();
-    void buildLiveDataPanel();
-    void buildMonitoringPanel();
-    void buildRecordedData();
+    // Fetch and dress the controls of form28_livedata.cpp and form28_recorded.cpp.
+    void dressLiveDataPanels(const ui::Design& d);
+    void dressRecordedData(const ui::Design& d);
+    // Makes the recorded-data tabs, their pages and charts (rows of kind Other).
+    QWidget* makeRecordedData(const ui::DesignRow& row, QWidget* parent);
     void hideMaintenanceFrames();
     // Gives the focus to a button with a got-focus action and runs that action even when
     // the window is not the active one (which would hold back the focus event).
     void focusWithAction(QWidget* control, void (Form28::*gotFocus)());
-    void focusConsoleExit();
     void setSummaryLayout(bool withValues);
     void setRecordingLayout();
     // Fills the counter words, table, chart and total of one recorded-data page.

@@ -54,10 +54,6 @@ const std::array<const char*, 5> kRecordingFirstRow = {"0.0", "2112", "7,92", "1
 const std::array<const char*, 5> kRecordingSecondRow = {"0.5", "0", "0,00", "0", "0"};
 const std::array<const char*, 4> kRecordingIdleRow = {"0", "0,00", "0", "0"};
 
-const std::array<const char*, 8> kMonitoringCaptions = {
-    "Intake Temperat.:", "Engine Temperat.:", "Exhaust Temperat.:", "Intake Air Press.:",
-    "Voltage Battery:",  "Throttle Angle:",   "Engine Speed:",      "Vehicle Speed:"};
-
 const std::array<const char*, 4> kRunTimeWords = {"1333", "", "", "0000"};
 const char* const kRpmProfileWords = "01010333033F054507330122";
 const std::array<const char*, 4> kRunTimeRows = {"Normal", "", "", "Limp Home"};

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "ui/design.h"
+
 #include <array>
+#include <span>
 
 // Fixed demonstration data of the Bombardier console. Texts are UTF-8.
 namespace bombardier::data {
+
+// The window's controls (form28_design.cpp).
+extern const std::span<const ui::DesignRow> kDesign;
 
 // Identification lines listed by Connect, in order.
 extern const std::array<const char*, 5> kIdentification;
@@ -28,9 +34,6 @@ extern const std::array<const char*, 5> kRecordingFirstRow;  // 0.0 s
 extern const std::array<const char*, 5> kRecordingSecondRow; // 0.5 s
 // Value columns of the rows from 1.0 s on.
 extern const std::array<const char*, 4> kRecordingIdleRow;
-
-// Monitoring panel captions, in the order of the value boxes Label35..Label42.
-extern const std::array<const char*, 8> kMonitoringCaptions;
 
 // Recorded counters (hexadecimal minutes). Run Time words 1..4, RPM Profile as one text of
 // six consecutive four-character words.

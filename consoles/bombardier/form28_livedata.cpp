@@ -3,12 +3,12 @@
 
 #include "consoles/bombardier/form28_data.h"
 #include "consoles/bombardier/hours.h"
-#include "consoles/bombardier/widgets.h"
 #include "shell/errors32.h"
 #include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,12 +16,7 @@
 
 namespace bombardier {
 
-using namespace widgets;
-
 namespace {
-constexpr int kGridLeft = 120;
-constexpr int kGridTop = 450;
-constexpr int kGridWidth = 9015;
 constexpr int kSummaryHeight = 820;
 constexpr int kRecordingHeight = 1120;
 constexpr int kRecordingRows = 121;
@@ -37,83 +32,37 @@ QString heading(const char* text) {
 }
 } // namespace
 
-void Form28::buildLiveDataPanel() {
-    Frame13 = overlay(this, "Frame13", QStringLiteral("History/Live Data"), 840, 2520, 9255, 2535);
-    MSFlexGrid2 = new ui::FlexGrid(Frame13);
-    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+void Form28::dressLiveDataPanels(const ui::Design& d) {
+    d.get({{Frame13, "Frame13"},     {MSFlexGrid2, "MSFlexGrid2"}, {Command59, "Command59"},
+           {Command60, "Command60"}, {Command54, "Command54"},     {Command66, "Command66"},
+           {Frame18, "Frame18"},     {Label47, "Label47"},         {Label35, "Label35"},
+           {Label46, "Label46"},     {Label36, "Label36"},         {Label31, "Label31"},
+           {Label37, "Label37"},     {Label32, "Label32"},         {Label38, "Label38"},
+           {Label33, "Label33"},     {Label39, "Label39"},         {Label34, "Label34"},
+           {Label40, "Label40"},     {Label43, "Label43"},         {Label41, "Label41"},
+           {Label44, "Label44"},     {Label42, "Label42"},         {Label49, "Label49"},
+           {Label48, "Label48"},     {Command65, "Command65"},     {Command64, "Command64"}});
+    d.getArray(Label50, "Label50", 3);
     MSFlexGrid2->setAccessibleName(Frame13->title());
-    ui::place(MSFlexGrid2, kGridLeft, kGridTop, kGridWidth, kSummaryHeight);
+    dressOverlay(Frame13);
+    dressOverlay(Frame18);
 
-    constexpr int top = 1920;
-    constexpr int width = 1935;
-    constexpr int height = 435;
-    Command59 = button(Frame13, "Command59", QStringLiteral("Exit"), 240, top, width, height);
-    Command60 =
-        button(Frame13, "Command60", QStringLiteral("Last Minute"), 2520, top, width, height);
-    Command54 = button(Frame13, "Command54", QStringLiteral("Max/Min"), 4800, top, width, height);
-    Command66 = button(Frame13, "Command66", QStringLiteral("Live Data"), 7080, top, width, height);
-
-    connect(Command59, &QPushButton::clicked, this, &Form28::Command59_Click);
-    connect(Command60, &QPushButton::clicked, this, &Form28::Command60_Click);
-    connect(Command54, &QPushButton::clicked, this, &Form28::Command54_Click);
-    connect(Command66, &QPushButton::clicked, this, &Form28::Command66_Click);
-}
-
-void Form28::buildMonitoringPanel() {
-    Frame18 = overlay(this, "Frame18", QStringLiteral("Monitoring"), 1200, 2040, 8415, 3495);
-
-    constexpr int tops[] = {480, 900, 1320, 1740};
-    const char* captionNames[] = {"Label47", "Label46", "Label31", "Label32",
-                                  "Label33", "Label34", "Label43", "Label44"};
-    const char* valueNames[] = {"Label35", "Label36", "Label37", "Label38",
-                                "Label39", "Label40", "Label41", "Label42"};
-    QLabel* captions[8];
-    QLabel* values[8];
-    for (int i = 0; i < 8; ++i) {
-        const int column = i / 4;
-        const int top = tops[i % 4];
-        captions[i] =
-            label(Frame18, captionNames[i], QString::fromUtf8(data::kMonitoringCaptions[i]),
-                  240 + column * 4080, top, 1815, 300);
-        values[i] = label(Frame18, valueNames[i], QString(), 2100 + column * 4080, top, 1095, 300);
-        paintBackground(values[i], Qt::white);
-        values[i]->setFrameShape(QFrame::Box);
+    QLabel* captions[] = {Label47, Label46, Label31, Label32, Label33, Label34, Label43, Label44};
+    QLabel* values[] = {Label35, Label36, Label37, Label38, Label39, Label40, Label41, Label42};
+    for (QLabel* value : values) {
+        ui::paintBack(value, Qt::white);
+        value->setFrameShape(QFrame::Box);
     }
-    Label47 = captions[0];
-    Label46 = captions[1];
-    Label31 = captions[2];
-    Label32 = captions[3];
-    Label33 = captions[4];
-    Label34 = captions[5];
-    Label43 = captions[6];
-    Label44 = captions[7];
-    Label35 = values[0];
-    Label36 = values[1];
-    Label37 = values[2];
-    Label38 = values[3];
-    Label39 = values[4];
-    Label40 = values[5];
-    Label41 = values[6];
-    Label42 = values[7];
-
-    for (int i = 0; i < 3; ++i) {
-        auto* unit = label(Frame18, "Label50", QString(), 3300, tops[i], 450, 300);
-        unit->setObjectName(QStringLiteral("Label50(%1)").arg(i));
-        Label50 << unit;
-    }
-
-    Label49 = label(Frame18, "Label49", QStringLiteral("Fuel Level"), 240, 2280, 1815, 300);
-    Label48 = label(Frame18, "Label48", QString(), 2100, 2310, 5175, 240);
-    paintBackground(Label48, Qt::black);
-
+    ui::paintBack(Label48, Qt::black);
     // Screen readers read each value with its caption (and unit): "Engine Speed: 1200".
     for (int i = 0; i < 8; ++i)
         ui::nameValue(values[i], captions[i], i < Label50.size() ? Label50[i] : nullptr);
     ui::nameValue(Label48, Label49);
 
-    Command65 = button(Frame18, "Command65", QStringLiteral("Conect"), 2400, 2880, 1455, 435);
-    Command64 = button(Frame18, "Command64", QStringLiteral("Exit"), 4560, 2880, 1455, 435);
-
+    connect(Command59, &QPushButton::clicked, this, &Form28::Command59_Click);
+    connect(Command60, &QPushButton::clicked, this, &Form28::Command60_Click);
+    connect(Command54, &QPushButton::clicked, this, &Form28::Command54_Click);
+    connect(Command66, &QPushButton::clicked, this, &Form28::Command66_Click);
     connect(Command65, &QPushButton::clicked, this, &Form28::Command65_Click);
     connect(Command64, &QPushButton::clicked, this, &Form28::Command64_Click);
     ui::onGotFocus(Command64, [this] { Command64_GotFocus(); });
@@ -127,7 +76,8 @@ void Form28::setSummaryLayout(bool withValues) {
     g->setCols(6);
     g->setFixedRows(1);
     g->setFixedCols(1);
-    ui::place(g, kGridLeft, kGridTop, kGridWidth, kSummaryHeight);
+    // Only the height changes; the table stays where the design put it.
+    ui::place(g, ui::leftTw(g), ui::topTw(g), ui::widthTw(g), kSummaryHeight);
     g->setColWidth(0, 630);
     for (int c = 1; c < 6; ++c)
         g->setColWidth(c, 1610);
@@ -150,7 +100,7 @@ void Form28::setRecordingLayout() {
     g->setCols(5);
     g->setFixedRows(1);
     g->setFixedCols(0);
-    ui::place(g, kGridLeft, kGridTop, kGridWidth, kRecordingHeight);
+    ui::place(g, ui::leftTw(g), ui::topTw(g), ui::widthTw(g), kRecordingHeight);
     for (int c = 0; c < 5; ++c)
         g->setColWidth(c, 1686);
     const QLocale locale = hours::numberLocale();
@@ -205,7 +155,7 @@ void Form28::Command65_Click() {
 void Form28::Command59_Click() {
     EnableConsoleButtons();
     Frame13->hide();
-    focusConsoleExit();
+    focusExit();
 }
 
 void Form28::Command64_Click() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 // Fixed demonstration data of the Bombardier console's maintenance functions. Texts are
 // UTF-8 and shown as written in every language.
 namespace bombardier::data {
@@ -15,14 +13,7 @@ extern const char* const kLastServiceEnglish; // LanguageIndex 2
 extern const char* const kLastServiceOther;
 extern const char* const kTechnician;
 
-// Cluster configuration: one check box of the "Options" group.
-struct ClusterOption {
-    int index; // index in the check-box array
-    const char* text;
-    int top; // twips, inside the group
-};
-extern const std::array<ClusterOption, 8> kClusterOptions;
-extern const std::array<const char*, 3> kClusterLanguages; // English, French, Spanish
-extern const std::array<const char*, 2> kClusterUnits;     // Imperial, Metric
+// Check boxes of the cluster settings' "Options" group (Check6).
+inline constexpr int kClusterOptions = 8;
 
 } // namespace bombardier::data

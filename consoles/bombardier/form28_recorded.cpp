@@ -4,13 +4,12 @@
 
 #include "consoles/bombardier/form28_data.h"
 #include "consoles/bombardier/hours.h"
-#include "consoles/bombardier/widgets.h"
 #include "ui/accessibility.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
-#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -24,8 +23,6 @@
 #include <QValueAxis>
 
 namespace bombardier {
-
-using namespace widgets;
 
 namespace {
 constexpr int kRunTimePoints = 4;
@@ -87,15 +84,6 @@ QChart* barChart(const QStringList& categories, bool placeholder) {
     return chart;
 }
 
-QChartView* chartView(QWidget* parent, const char* name, const QStringList& categories,
-                      bool placeholder) {
-    auto* view = new QChartView(barChart(categories, placeholder), parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setRenderHint(QPainter::Antialiasing);
-    ui::place(view, 3720, 120, 6960, 3240);
-    return view;
-}
-
 QStackedBarSeries* seriesOf(QChartView* view) {
     return static_cast<QStackedBarSeries*>(view->chart()->series().constFirst());
 }
@@ -115,91 +103,72 @@ void plot(QChartView* view, const QList<qreal>& values) {
     y->applyNiceNumbers();
 }
 
-ui::FlexGrid* runTimeGrid(QWidget* parent, const char* name, int rows, int top, int height) {
-    auto* g = new ui::FlexGrid(parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setRows(rows);
-    g->setCols(2);
-    ui::place(g, 300, top, 2900, height);
-    return g;
-}
 } // namespace
 
-void Form28::buildRecordedData() {
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    ui::place(SSTab1, 0, 1920, 10815, 4575);
-    paintBackground(SSTab1, QApplication::palette().color(QPalette::Button));
-    paintText(SSTab1, QApplication::palette().color(QPalette::WindowText));
-    SSTab1->hide();
+QWidget* Form28::makeRecordedData(const ui::DesignRow& row, QWidget* parent) {
+    const QString name = QString::fromLatin1(row.name);
+    if (name == QLatin1String("SSTab1")) {
+        auto* tabs = new QTabWidget(parent);
+        dressOverlay(tabs);
+        return tabs;
+    }
+    if (name.startsWith(QLatin1String("SSTab1Page"))) {
+        auto* page = new QWidget;
+        static_cast<QTabWidget*>(parent)->addTab(page, QString::fromUtf8(row.caption));
+        return page;
+    }
+    // Graph2 and Graph4 stand in, grey, until Read fills Graph1 and Graph3.
+    const bool runTime = name == QLatin1String("Graph1") || name == QLatin1String("Graph2");
+    const QStringList categories = runTime
+                                       ? categoryLabels(data::kRunTimeRows.data(), kRunTimePoints)
+                                       : categoryLabels(data::kRpmProfileRows.data(), kRpmPoints);
+    const bool placeholder = name == QLatin1String("Graph2") || name == QLatin1String("Graph4");
+    auto* view = new QChartView(barChart(categories, placeholder), parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(
+        QStringLiteral("%1 chart")
+            .arg(runTime ? QStringLiteral("Run Time") : QStringLiteral("RPM Profile")));
+    return view;
+}
 
-    // Run Time
-    auto* runTime = new QWidget;
-    runTime->setObjectName(QStringLiteral("SSTab1Page0"));
-    Frame12 = frame(runTime, "Frame12", QString(), 120, 120, 3480, 3600);
-    MSFlexGrid4 = runTimeGrid(Frame12, "MSFlexGrid4", 5, 920, 1520);
-    Label64 = label(Frame12, "Label64", QStringLiteral("Total Ecm Hours:"), 300, 2760, 1695, 300);
-    Label65 = label(Frame12, "Label65", QString(), 2040, 2760, 1160, 300);
-    const QStringList runTimeLabels = categoryLabels(data::kRunTimeRows.data(), kRunTimePoints);
-    Graph2 = chartView(runTime, "Graph2", runTimeLabels, true);
-    Graph1 = chartView(runTime, "Graph1", runTimeLabels, false);
+void Form28::dressRecordedData(const ui::Design& d) {
+    d.get({{SSTab1, "SSTab1"},           {Frame12, "Frame12"},
+           {MSFlexGrid4, "MSFlexGrid4"}, {Label64, "Label64"},
+           {Label65, "Label65"},         {Graph2, "Graph2"},
+           {Graph1, "Graph1"},           {Command68, "Command68"},
+           {Command72, "Command72"},     {Frame24, "Frame24"},
+           {MSFlexGrid5, "MSFlexGrid5"}, {Label67, "Label67"},
+           {Label66, "Label66"},         {Graph4, "Graph4"},
+           {Graph3, "Graph3"},           {Command61, "Command61"},
+           {Command71, "Command71"},     {Label69, "Label69"},
+           {Label9, "Label9"},           {Text7, "Text7"},
+           {Label26, "Label26"},         {Text8, "Text8"},
+           {Command57, "Command57"},     {Command56, "Command56"}});
     Graph1->hide();
-    MSFlexGrid4->setAccessibleName(QStringLiteral("Run Time"));
-    for (QChartView* chart : {Graph1, Graph2})
-        chart->setAccessibleName(QStringLiteral("Run Time chart"));
-    Command68 = button(runTime, "Command68", QStringLiteral("Read"), 3720, 3480, 1455, 375);
-    Command72 = button(runTime, "Command72", QStringLiteral("Exit"), 9225, 3480, 1455, 375);
-    SSTab1->addTab(runTime, QStringLiteral("Run Time"));
-
-    // RPM Profile
-    auto* rpm = new QWidget;
-    rpm->setObjectName(QStringLiteral("SSTab1Page1"));
-    Frame24 = frame(rpm, "Frame24", QString(), 120, 120, 3480, 3600);
-    MSFlexGrid5 = runTimeGrid(Frame24, "MSFlexGrid5", 7, 720, 2080);
-    Label67 = label(Frame24, "Label67", QStringLiteral("Total Ecm Hours:"), 300, 3000, 1695, 300);
-    Label66 = label(Frame24, "Label66", QString(), 2040, 3000, 1160, 300);
-    const QStringList rpmLabels = categoryLabels(data::kRpmProfileRows.data(), kRpmPoints);
-    Graph4 = chartView(rpm, "Graph4", rpmLabels, true);
-    Graph3 = chartView(rpm, "Graph3", rpmLabels, false);
     Graph3->hide();
+    MSFlexGrid4->setRows(kRunTimePoints + 1);
+    MSFlexGrid5->setRows(kRpmPoints + 1);
+    for (ui::FlexGrid* grid : {MSFlexGrid4, MSFlexGrid5})
+        grid->setCols(2);
+    MSFlexGrid4->setAccessibleName(QStringLiteral("Run Time"));
     MSFlexGrid5->setAccessibleName(QStringLiteral("RPM Profile"));
-    for (QChartView* chart : {Graph3, Graph4})
-        chart->setAccessibleName(QStringLiteral("RPM Profile chart"));
-    Command61 = button(rpm, "Command61", QStringLiteral("Read"), 3720, 3480, 1455, 375);
-    Command71 = button(rpm, "Command71", QStringLiteral("Exit"), 9225, 3480, 1455, 375);
-    SSTab1->addTab(rpm, QStringLiteral("RPM Profile"));
 
     for (QLabel* total : {Label65, Label66}) {
-        paintBackground(total, Qt::white);
+        ui::paintBack(total, Qt::white);
         total->setFrameShape(QFrame::Box);
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     ui::nameValue(Label65, Label64);
     ui::nameValue(Label66, Label67);
 
-    // Purchase
-    auto* purchase = new QWidget;
-    purchase->setObjectName(QStringLiteral("SSTab1Page2"));
-    Label69 = label(purchase, "Label69", QStringLiteral("Purchase"), 360, 240, 3000, 375);
     QFont headingFont = Label69->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
     Label69->setFont(headingFont);
-    Label9 = label(purchase, "Label9", QString(), 360, 990, 1800, 300);
-    Text7 = new QLineEdit(purchase);
-    Text7->setObjectName(QStringLiteral("Text7"));
-    ui::place(Text7, 2280, 960, 4095, 345);
-    Label26 = label(purchase, "Label26", QString(), 360, 1530, 1800, 300);
-    Text8 = new QLineEdit(purchase);
-    Text8->setObjectName(QStringLiteral("Text8"));
-    ui::place(Text8, 2280, 1500, 1815, 345);
     Text8->setEnabled(false);
     Label9->setBuddy(Text7);
     Label26->setBuddy(Text8);
-    Command57 = button(purchase, "Command57", QStringLiteral("Save"), 360, 3480, 1455, 375);
     Command57->setEnabled(false);
-    Command56 = button(purchase, "Command56", QString(), 2280, 3480, 1455, 375);
-    SSTab1->addTab(purchase, QStringLiteral("Purchase"));
 
     connect(Command68, &QPushButton::clicked, this, &Form28::Command68_Click);
     connect(Command61, &QPushButton::clicked, this, &Form28::Command61_Click);
@@ -293,17 +262,17 @@ void Form28::Command72_Click() {
     EnableConsoleButtons();
     Command57->setEnabled(false);
     SSTab1->hide();
-    focusConsoleExit();
+    focusExit();
 }
 
 void Form28::Command71_Click() {
     EnableConsoleButtons();
-    focusConsoleExit();
+    focusExit();
 }
 
 void Form28::Command56_Click() {
     EnableConsoleButtons();
-    focusConsoleExit();
+    focusExit();
 }
 
 void Form28::Text7_GotFocus() {

@@ -19,9 +19,7 @@ class Form71 : public consoles::ConsoleForm {
 public:
     explicit Form71(QWidget* parent = nullptr);
 
-    // Function buttons
-    QGroupBox* Frame3 = nullptr;
-    QPushButton* Command29 = nullptr; // Connect with ECM
+    // Button block (Frame3, Command29 Connect: ConsoleForm)
     QPushButton* Command31 = nullptr; // Actuators
     QPushButton* Command30 = nullptr; // Diagnostic
     QPushButton* Command11 = nullptr; // Live Data
@@ -29,8 +27,7 @@ public:
     QPushButton* Command24 = nullptr; // blank, never used
     QPushButton* Command1 = nullptr;  // Erase Faults
 
-    // Identification: caption and value of each row
-    QGroupBox* Frame2 = nullptr;
+    // Identification (Frame2): caption and value of each row
     QLabel* Label43 = nullptr; // model
     QLabel* Label49 = nullptr;
     QLabel* Label44 = nullptr; // ECU serial (hidden)
@@ -41,23 +38,6 @@ public:
     QLabel* Label53 = nullptr;
     QLabel* Label47 = nullptr; // hours
     QLabel* Label54 = nullptr;
-
-    QListWidget* List1 = nullptr;
-
-    // Bottom bar
-    QGroupBox* Frame1 = nullptr;
-    QPushButton* Command2 = nullptr; // Save, no action
-    QPushButton* Command3 = nullptr; // Exit
-    QPushButton* Command4 = nullptr; // Reports, no action
-
-    // Progress panel
-    QGroupBox* Frame14 = nullptr;
-    QLabel* Label51 = nullptr;
-
-    // Message panel
-    QGroupBox* Frame7 = nullptr;
-    QLabel* Label7 = nullptr;
-    QPushButton* Command15 = nullptr;
 
     // Fault history panel: a fault line and four caption/value pairs per register
     QGroupBox* Frame9 = nullptr;
@@ -142,7 +122,6 @@ public:
     void Command1_Click();  // Erase Faults
     void Command20_Click(); // open the fault history
     void Command21_Click(); // close the fault history
-    void Command15_Click(); // close the message panel
     void Command11_Click(); // open Live Data
     void Command12_Click(); // close Live Data
     void Command31_Click(); // open Actuators
@@ -160,31 +139,22 @@ protected:
     void onLoad() override;
 
 private:
-    void buildFunctionButtons();
-    void buildIdentification();
-    void buildBottomBar();
-    void buildProgressAndMessagePanels();
-    void buildHistoryPanel();
-    void buildLiveDataPanel();
-    void buildActuatorsPanel();
+    void fetchControls(const ui::Design& d);
+    void dressControls();
     void connectHandlers();
     void setCaptions();
 
     // True while the fault history, live data or actuators panel is open: the function
     // buttons must then stay disabled.
-    bool panelOpen() const;
+    bool anyPanelShown() const;
     QList<QLabel*> historyValues() const;
     void runTest(QPushButton* button, QLabel* heading);
 
-    // Channel of the actuator tests; closing the panel ends the tests still running.
-    static constexpr int kActuatorTests = 2;
     // Each communication has its own channel (Connect uses kCommunication): one started
     // inside another's wait runs to its end and the outer one then finishes too, while
     // the same button clicked again replaces its own run (a Diagnosis inside a Diagnosis
-    // would otherwise list the report twice).
-    static constexpr int kDiagnosis = 3;
-    static constexpr int kErase = 4;
-    static constexpr int kHistory = 5;
+    // would otherwise list the report twice). Closing the actuators panel ends the tests
+    // still running on kActuatorTests.
     Ticket actuatorSession;
     int testsRunning = 0;
 };

@@ -1,6 +1,22 @@
 #pragma once
 
+#include "ui/design.h"
+
+#include <span>
+
 namespace kawasaki::form71data {
+
+// The window's controls (form71_design.cpp).
+extern const std::span<const ui::DesignRow> kDesign;
+
+// Texts added to catalog captions: "Faults" + " Info", "Engine" + " Model" ...
+inline constexpr const char* kInfoSuffix = " Info";
+inline constexpr const char* kModelSuffix = " Model";
+inline constexpr const char* kSerialSuffix = " Serial";
+// The live-data temperatures are always given in degrees Celsius.
+inline constexpr const char* kCelsiusSuffix = " \u00baC";
+// Live-data rows the unit does not report.
+inline constexpr const char* kNotAvailable = "N/D";
 
 // What the unit reports about itself once connected.
 struct Identification {

@@ -34,9 +34,7 @@ public:
     static constexpr short kPanelOpen = 2;
     static constexpr short kStopRequested = 5;
 
-    // Button panel
-    QGroupBox* Frame3 = nullptr;
-    QPushButton* Command29 = nullptr; // Connect
+    // Button block (Frame3, Command29 Connect: ConsoleForm)
     QPushButton* Command31 = nullptr; // Live Data
     QPushButton* Command30 = nullptr; // Diagnostic
     QPushButton* Command1 = nullptr;  // Erase Faults
@@ -44,8 +42,7 @@ public:
     QPushButton* Command20 = nullptr; // ECU Info
     QPushButton* Command9 = nullptr;  // Base Timing Mode
 
-    // Vehicle data
-    QGroupBox* Frame2 = nullptr;
+    // Vehicle data (Frame2): captions and values
     QLabel* Label42 = nullptr;
     QLabel* Label43 = nullptr;
     QLabel* Label44 = nullptr;
@@ -53,24 +50,8 @@ public:
     QLabel* Label49 = nullptr;
     QLabel* Label50 = nullptr;
 
-    // Fault list
-    QListWidget* List1 = nullptr;
-
-    // Bottom bar
-    QGroupBox* Frame1 = nullptr;
-    QPushButton* Command2 = nullptr;  // Save
+    // Bottom bar (Frame1, Command2, Command3, Command4: ConsoleForm)
     QPushButton* Command19 = nullptr; // Help
-    QPushButton* Command3 = nullptr;  // Exit
-    QPushButton* Command4 = nullptr;  // Reports
-
-    // Progress panel
-    QGroupBox* Frame14 = nullptr;
-    QLabel* Label51 = nullptr;
-
-    // Message panel
-    QGroupBox* Frame7 = nullptr;
-    QLabel* Label7 = nullptr;
-    QPushButton* Command15 = nullptr;
 
     // ECU Info panel: caption labels, value labels, Exit
     QGroupBox* Frame13 = nullptr;
@@ -128,7 +109,6 @@ public:
     void Command1_Click();
     void Command20_Click();
     void Command11_Click();
-    void Command15_Click();
     void Command31_Click();
     void Command13_Click();
     void Command12_Click();
@@ -145,14 +125,7 @@ protected:
     void onLoad() override;
 
 private:
-    void buildButtonPanel();
-    void buildVehicleData();
-    void buildBottomBar();
-    void buildProgressAndMessage();
-    void buildEcuInfo();
-    void buildLiveData();
-    void buildHelpPopup();
-    void buildBaseTiming();
+    void dressControls();
     void wireHandlers();
 
     void fillParameterLimits();

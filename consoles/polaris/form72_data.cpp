@@ -10,16 +10,10 @@ QString Bilingual::in(int language) const {
     return QString::fromUtf8(language == 1 ? spanish : english);
 }
 
-const DataRow kVehicleData[kVehicleRows] = {
-    {"Vehicle Model:", "POLARIS SPORTMAN 800", 360},
-    {"ECU Serial:", "B3TA0005", 840},
-    {"ECU Type:", "MSE1.1", 1320},
-};
+const char* const kVehicleData[kVehicleRows] = {"POLARIS SPORTMAN 800", "B3TA0005", "MSE1.1"};
 
-const DataRow kEcuInfo[kEcuInfoRows] = {
-    {"ECU Name", "MSE11", 360},    {"ECU P/N", "F00HM00015", 720}, {"ECU S/N", "3021889", 1080},
-    {"ECU CRC", "413A5690", 1440}, {"Hardware", "MSE1.1", 2040},   {"Software", "B3TA0005", 2400},
-};
+const char* const kEcuInfo[kEcuInfoRows] = {"MSE11",    "F00HM00015", "3021889",
+                                            "413A5690", "MSE1.1",     "B3TA0005"};
 
 const char* const kFaultCode = "P0122 Active";
 
@@ -33,20 +27,20 @@ const Bilingual kFaultText[kFaultTextLines] = {
 
 // The temperature row keeps its value and limits apart (temperatureReading).
 const Parameter kParameters[kParameterCount] = {
-    {"Batt", &CatBatteryVolt, "12.3", "16.0", "6.0"},
-    {"Eng Temper.", &CatEngineTemp, "", "", ""},
-    {"TPS Low", &CatTpsLowResolution, "1.1", "90.0", "0.0"},
-    {"TPS High Resolution DK1", &CatTpsHighResolution, "1.3", "25.0", "0.0"},
-    {"O2", &CatO2Voltage, "0.449", "1.000", "0.000"},
-    {"Closed", &CatClosedLoop, "False", "True", "False"},
-    {"ECM Temper. ºC", &CatSparkAngle, "7", "50", "-10"},
-    {"R.P.M.", nullptr, "225", "5000", "0"},
-    {"Air Leak", &CatAirLeakAdaption, "0.00 ms", "5.00", "0.00"},
-    {"Inj Time", &CatInjectorTime, "6.40 ms", "15.00", "0.00"},
-    {"Loss", &CatLossOfSyncCounter, "0", "15", "0"},
-    {"Long", &CatLongTermAdaption, "0%", "30", "-30"},
-    {"ECM Temper. ºC", &CatAccelerationEnrichment, "False", "True", "False"},
-    {"Short", &CatShortTermAdaption, "0%", "25", "-25"},
+    {&CatBatteryVolt, "12.3", "16.0", "6.0"},
+    {&CatEngineTemp, "", "", ""},
+    {&CatTpsLowResolution, "1.1", "90.0", "0.0"},
+    {&CatTpsHighResolution, "1.3", "25.0", "0.0"},
+    {&CatO2Voltage, "0.449", "1.000", "0.000"},
+    {&CatClosedLoop, "False", "True", "False"},
+    {&CatSparkAngle, "7", "50", "-10"},
+    {nullptr, "225", "5000", "0"},
+    {&CatAirLeakAdaption, "0.00 ms", "5.00", "0.00"},
+    {&CatInjectorTime, "6.40 ms", "15.00", "0.00"},
+    {&CatLossOfSyncCounter, "0", "15", "0"},
+    {&CatLongTermAdaption, "0%", "30", "-30"},
+    {&CatAccelerationEnrichment, "False", "True", "False"},
+    {&CatShortTermAdaption, "0%", "25", "-25"},
 };
 
 const TemperatureReading* temperatureReading(int unit) {
@@ -160,8 +154,8 @@ const Bilingual kBaseTimingText{
     "ECU activada en modo Base Timing.\r\rEl tiempo de ignición puede chequearse ahora con un "
     "testigo de tiempos y debe coincidir con el valor mostrado."};
 
-const char* const kBaseTimingValue = "15";
-const char* const kBaseTimingUnit = "Deg BTDC";
+const Bilingual kLearningCaption{"TPS Initialization", "Servicio"};
+const char* const kStopCaption = "Stop";
 
 const char* const kDemoMessage = "Demostration Software";
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/design.h"
+
 #include <QString>
+#include <span>
 
 // The fixed demonstration data of the Polaris console: what the "connection" reads from
 // the vehicle, the stored fault, the live-data parameters with their limits and help
@@ -14,18 +17,16 @@ struct Bilingual {
     QString in(int language) const;
 };
 
-// Vehicle data frame: caption label and value after connection, one row each.
-struct DataRow {
-    const char* caption;
-    const char* value;
-    int top;
-};
-inline constexpr int kVehicleRows = 3;
-extern const DataRow kVehicleData[kVehicleRows];
+// The window's controls (form72_design.cpp).
+extern const std::span<const ui::DesignRow> kDesign;
 
-// ECU Info panel rows.
+// Values of the vehicle data frame after connection, top to bottom.
+inline constexpr int kVehicleRows = 3;
+extern const char* const kVehicleData[kVehicleRows];
+
+// Values of the ECU Info panel, top to bottom.
 inline constexpr int kEcuInfoRows = 6;
-extern const DataRow kEcuInfo[kEcuInfoRows];
+extern const char* const kEcuInfo[kEcuInfoRows];
 
 // The one stored fault.
 extern const char* const kFaultCode;
@@ -38,7 +39,6 @@ inline constexpr int kLimitSlots = 16; // size of the limit tables
 inline constexpr int kTemperature = 1; // the parameter whose value depends on the unit
 inline constexpr int kEngineSpeed = 7; // the parameter whose name is never translated
 struct Parameter {
-    const char* designName;
     const QString* catalogName; // nullptr: the design name stays
     const char* value;
     const char* maximum;
@@ -64,8 +64,10 @@ extern const Bilingual kParameterHelp[kParameterCount];
 
 // Base Timing Mode panel.
 extern const Bilingual kBaseTimingText;
-extern const char* const kBaseTimingValue;
-extern const char* const kBaseTimingUnit;
+
+// Caption of the throttle-body button, and of the reading panel's Exit while it reads.
+extern const Bilingual kLearningCaption;
+extern const char* const kStopCaption;
 
 // Throttle-body learning is not part of the demonstration.
 extern const char* const kDemoMessage;
