@@ -1,5 +1,5 @@
+#include "app/idle_probe.h"
 #include "app/windows.h"
-#include "bench/idle_probe.h"
 #include "shell/window_registry.h"
 #include "tour/tour.h"
 #include "ui/pace.h"
@@ -150,8 +150,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     // TERRASOND_BENCH_IDLE=1: report when the main window is shown and idle, then quit
-    // (the start-up benchmark, bench/idle_probe.h). Does nothing otherwise.
-    bench::IdleProbe::installIfRequested(&app);
+    // (the start-up benchmark, app/idle_probe.h). Does nothing otherwise.
+    app::IdleProbe::installIfRequested(&app);
     QApplication::setApplicationName(QStringLiteral("terrasond"));
     // No display name: Qt would append it to every window title on X11 and Wayland. The
     // desktop entry names the program to the desktop.

@@ -1,6 +1,6 @@
 #include "bench/data_bench.h"
 
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
 #include "ui/flexgrid.h"

@@ -1,6 +1,6 @@
 // The floor of the start-up figures: the smallest Qt Widgets program that shows one
 // window (a caption, a label and a button), with the same start-up probe as the program.
-#include "bench/idle_probe.h"
+#include "app/idle_probe.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    bench::IdleProbe::installIfRequested(&app);
+    app::IdleProbe::installIfRequested(&app);
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));

@@ -1,7 +1,7 @@
 // Start-up time and peak memory of the program against the minimal Qt Widgets program.
 //
 // Each run starts the program with a fresh root folder and the environment variable
-// TERRASOND_BENCH_IDLE set (see bench/idle_probe.h): the child prints the monotonic time
+// TERRASOND_BENCH_IDLE set (see app/idle_probe.h): the child prints the monotonic time
 // at which its first window was painted and its event loop went idle, and quits. The time
 // from just before the process was spawned to that moment is the start-up time; the
 // child's peak resident set (getrusage of the reaped child) is its memory.

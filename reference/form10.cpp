@@ -2,6 +2,7 @@
 
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/platform.h"
@@ -25,21 +26,12 @@ constexpr int kGridRows = 200;
 constexpr int kDateLength = 6;     // DDMMYY as typed
 constexpr int kWideDateLength = 8; // DD-MM-YY once accepted
 
-// Window title and the heading of the make column, for Spanish, English, French and
-// Italian. The other languages keep the design title and leave the heading empty.
-const char* const kTitles[] = {"Histórico", "History", "Parcours", "Storico"};
-const char* const kVehicleHeadings[] = {"Marca", "Vehicle", "Véhicule", "Veicolo"};
-
 struct GridColumn {
     int width; // twips
     bool leftAligned;
 };
 const GridColumn kColumns[] = {{1200, true}, {900, true},  {1700, false},
                                {2000, true}, {2000, true}, {1000, false}};
-
-const char* byLanguage(const char* const (&texts)[4], int language) {
-    return language >= 1 && language <= 4 ? texts[language - 1] : nullptr;
-}
 
 // The number the text starts with, read as the old BASIC Val() did: blanks anywhere are
 // skipped, then an optional sign, digits and an optional fraction; 0 when there is none.
@@ -71,18 +63,19 @@ bool isDayMonth(const QString& text) {
     return day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 
-QLabel* caption(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit* field(QWidget* parent, const char* name, int maxLength) {
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(QLatin1String(name));
-    t->setMaxLength(maxLength);
-    return t;
-}
+using ui::Kind;
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"Frame2", Kind::Frame, "", 120, 120, 9360, 840, "", "period and plate"},
+    {"Label9", Kind::Label, "Frame2", 240, 285, 960, 285, "", "from date"},
+    {"Text3", Kind::TextBox, "Frame2", 1200, 240, 1215, 345, "", "from date field"},
+    {"Label10", Kind::Label, "Frame2", 2760, 285, 960, 285, "", "to date"},
+    {"Text4", Kind::TextBox, "Frame2", 3720, 240, 1215, 345, "", "to date field"},
+    {"Label11", Kind::Label, "Frame2", 5280, 285, 1080, 285, "", "vehicle plate"},
+    {"Text1", Kind::TextBox, "Frame2", 6360, 240, 1800, 345, "", "vehicle plate field"},
+    {"MSFlexGrid1", Kind::Grid, "", 120, 1080, 9360, 5160, "", "history"},
+    {"Command2", Kind::Button, "", 7800, 6360, 1680, 480, "", "Exit"},
+};
 
 } // namespace
 
@@ -98,29 +91,25 @@ DateEntry enterDate(const QString& typed, const QString& today) {
 }
 
 Form10::Form10(QWidget* parent) : ui::Form(parent) {
-    setWindowTitle(QString::fromUtf8(kTitles[0]));
+    setWindowTitle(historyTitle(1));
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    ui::place(Frame2, 120, 120, 9360, 840);
-    Label9 = caption(Frame2, "Label9");
-    Text3 = field(Frame2, "Text3", kDateLength);
-    Label10 = caption(Frame2, "Label10");
-    Text4 = field(Frame2, "Text4", kDateLength);
-    Label11 = caption(Frame2, "Label11");
-    Text1 = field(Frame2, "Text1", 10);
-    ui::place(Label9, 240, 285, 960, 285);
-    ui::place(Text3, 1200, 240, 1215, 345);
-    ui::place(Label10, 2760, 285, 960, 285);
-    ui::place(Text4, 3720, 240, 1215, 345);
-    ui::place(Label11, 5280, 285, 1080, 285);
-    ui::place(Text1, 6360, 240, 1800, 345);
+    const ui::Design design(this, kDesign);
+    design.get({{Frame2, "Frame2"},
+                {Label9, "Label9"},
+                {Text3, "Text3"},
+                {Label10, "Label10"},
+                {Text4, "Text4"},
+                {Label11, "Label11"},
+                {Text1, "Text1"},
+                {MSFlexGrid1, "MSFlexGrid1"},
+                {Command2, "Command2"}});
+    Text3->setMaxLength(kDateLength);
+    Text4->setMaxLength(kDateLength);
+    Text1->setMaxLength(10);
     Label9->setBuddy(Text3);
     Label10->setBuddy(Text4);
     Label11->setBuddy(Text1);
 
-    MSFlexGrid1 = new ui::FlexGrid(this);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setCols(6);
     MSFlexGrid1->setRows(kGridRows);
     MSFlexGrid1->setFixedRows(1);
@@ -129,11 +118,6 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
         MSFlexGrid1->setColWidth(c, kColumns[c].width);
         if (kColumns[c].leftAligned) MSFlexGrid1->setColAlignment(c, Qt::AlignLeft);
     }
-    ui::place(MSFlexGrid1, 120, 1080, 9360, 5160);
-
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, 7800, 6360, 1680, 480);
 
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text1);
@@ -141,7 +125,7 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
     setTabOrder(Command2, MSFlexGrid1);
 
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
-    ui::onKeyDown(Command2, [this](int key) { return Command2_KeyDown(key); });
+    ui::onEscape(Command2, [this] { unload(); });
     ui::onKeyDown(Text3, [this](int key) { return Text3_KeyDown(key); });
     ui::onKeyDown(Text4, [this](int key) { return Text4_KeyDown(key); });
     ui::onKeyDown(Text1, [this](int key) { return Text1_KeyDown(key); });
@@ -153,8 +137,8 @@ Form10::Form10(QWidget* parent) : ui::Form(parent) {
 
 void Form10::onLoad() {
     ui::moveTw(this, 495, 1200);
-    if (const char* title = byLanguage(kTitles, LanguageIndex))
-        setWindowTitle(QString::fromUtf8(title));
+    const QString title = historyTitle(LanguageIndex);
+    if (!title.isEmpty()) setWindowTitle(title);
     MSFlexGrid1->setAccessibleName(windowTitle());
     Label9->setText(CatFrom);
     Label10->setText(CatTo);
@@ -166,10 +150,8 @@ void Form10::onLoad() {
 }
 
 void Form10::buildGridHeadings() {
-    const char* vehicle = byLanguage(kVehicleHeadings, LanguageIndex);
-    const QString headings[] = {
-        CatDate,  CatHour,   vehicle ? QString::fromUtf8(vehicle) : QString(),
-        CatModel, CatPlates, CatFaults};
+    const QString headings[] = {CatDate,  CatHour,   historyVehicleHeading(LanguageIndex),
+                                CatModel, CatPlates, CatFaults};
     MSFlexGrid1->setRow(0);
     for (int c = 0; c < 6; ++c) {
         MSFlexGrid1->setCol(c);
@@ -179,12 +161,6 @@ void Form10::buildGridHeadings() {
 
 void Form10::Command2_Click() {
     unload();
-}
-
-bool Form10::Command2_KeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
-    unload();
-    return true;
 }
 
 bool Form10::Text3_KeyDown(int key) {

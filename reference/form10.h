@@ -51,7 +51,6 @@ public:
     QPushButton* Command2 = nullptr;
 
     void Command2_Click();
-    bool Command2_KeyDown(int key);
     bool Text3_KeyDown(int key);
     bool Text4_KeyDown(int key);
     bool Text1_KeyDown(int key);
@@ -66,5 +65,11 @@ private:
     void leaveToMainWindow();
     void buildGridHeadings();
 };
+
+// Fixed texts of the history window (form10_data.cpp) for a language (1 Spanish ...
+// 8 Swedish): the title, and the heading of the make column. Empty for a language that
+// keeps the design title ("Histórico") or leaves the heading empty.
+QString historyTitle(int languageIndex);
+QString historyVehicleHeading(int languageIndex);
 
 } // namespace reference

@@ -2,6 +2,7 @@
 
 #include "shell/errors32.h"
 #include "ui/accessibility.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
@@ -10,10 +11,8 @@
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <functional>
 
 namespace reference {
 
@@ -25,29 +24,6 @@ constexpr int kClientWidth = 10995;
 constexpr int kClientHeight = 7000;
 constexpr const char* kPictureProperty = "pictureFile";
 constexpr const char* kDataFolder = "orvanedemo/terrasond/";
-
-// Window title for Spanish, English, French and Italian; the others keep the design title.
-const char* const kTitles[] = {"Conectores", "Sockets", "Sockets", "Conettori"};
-
-// What each picture shows, for screen readers.
-struct PictureName {
-    const char* file;
-    const char* name;
-};
-const PictureName kPictureNames[] = {
-    {"ok.jpg", "Bombardier diagnostic socket"},
-    {"s4.jpg", "Polaris diagnostic socket"},
-    {"y1.jpg", "Kawasaki diagnostic socket, view 1"},
-    {"y2.jpg", "Kawasaki diagnostic socket, view 2"},
-    {"y3.jpg", "Kawasaki diagnostic socket, view 3"},
-    {"y4.jpg", "Kawasaki diagnostic socket, view 4"},
-};
-
-QString pictureName(const QString& file) {
-    for (const PictureName& p : kPictureNames)
-        if (file == QLatin1String(p.file)) return QLatin1String(p.name);
-    return file;
-}
 
 // The small pictures can be reached by Tab only while the large picture does not cover
 // them.
@@ -74,82 +50,53 @@ private:
     QList<QLabel*> m_covered;
 };
 
-// Runs `handler` when the control is clicked (left button pressed and released over it).
-class ClickHook : public QObject {
-public:
-    ClickHook(QWidget* control, std::function<void()> handler)
-        : QObject(control), m_control(control), m_handler(std::move(handler)) {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::MouseButtonRelease) return false;
-        auto* me = static_cast<QMouseEvent*>(e);
-        if (me->button() == Qt::LeftButton && m_control->rect().contains(me->position().toPoint()))
-            m_handler();
-        return false;
-    }
-
-private:
-    QWidget* m_control;
-    std::function<void()> m_handler;
+using ui::Kind;
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"Frame1", Kind::Frame, "", 120, 60, 9000, 6820, "", "picture area"},
+    // The small pictures lie under the large one, which covers the whole picture area.
+    {"Image2", Kind::Picture, "Frame1", 120, 300, 4320, 3140, "", "Kawasaki view 1"},
+    {"Image3", Kind::Picture, "Frame1", 4560, 300, 4320, 3140, "", "Kawasaki view 2"},
+    {"Image4", Kind::Picture, "Frame1", 120, 3560, 4320, 3140, "", "Kawasaki view 3"},
+    {"Image5", Kind::Picture, "Frame1", 4560, 3560, 4320, 3140, "", "Kawasaki view 4"},
+    {"Image1", Kind::Picture, "Frame1", 120, 300, 8760, 6400, "", "large picture"},
+    {"Command1", Kind::Button, "", 9300, 360, 1575, 480, "Bombardier", "Bombardier socket"},
+    {"Command3", Kind::Button, "", 9300, 960, 1575, 480, "Polaris", "Polaris socket"},
+    {"Command4", Kind::Button, "", 9300, 1560, 1575, 480, "Kawasaki", "Kawasaki sockets"},
+    {"Command2", Kind::Button, "", 9300, 6400, 1575, 480, "Exit", "Exit"},
 };
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
-QLabel* image(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 } // namespace
 
 Form6::Form6(QWidget* parent) : ui::Form(parent) {
     setWindowTitle(QStringLiteral("Sockets"));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    ui::place(Frame1, 120, 60, 9000, 6820);
-    // The small pictures lie under the large one, which covers the whole picture area.
-    Image2 = image(Frame1, "Image2");
-    Image3 = image(Frame1, "Image3");
-    Image4 = image(Frame1, "Image4");
-    Image5 = image(Frame1, "Image5");
-    Image1 = image(Frame1, "Image1");
-    ui::place(Image2, 120, 300, 4320, 3140);
-    ui::place(Image3, 4560, 300, 4320, 3140);
-    ui::place(Image4, 120, 3560, 4320, 3140);
-    ui::place(Image5, 4560, 3560, 4320, 3140);
-    ui::place(Image1, 120, 300, 8760, 6400);
+    const ui::Design design(this, kDesign);
+    design.get({{Frame1, "Frame1"},
+                {Image2, "Image2"},
+                {Image3, "Image3"},
+                {Image4, "Image4"},
+                {Image5, "Image5"},
+                {Image1, "Image1"},
+                {Command1, "Command1"},
+                {Command3, "Command3"},
+                {Command4, "Command4"},
+                {Command2, "Command2"}});
+    for (QLabel* image : {Image2, Image3, Image4, Image5, Image1})
+        image->setAlignment(Qt::AlignCenter);
     // Opaque, so that it hides the small pictures even while it shows nothing.
     Image1->setAutoFillBackground(true);
     Image1->raise();
-
-    Command1 = button(this, "Command1", QStringLiteral("Bombardier"));
-    Command3 = button(this, "Command3", QStringLiteral("Polaris"));
-    Command4 = button(this, "Command4", QStringLiteral("Kawasaki"));
-    Command2 = button(this, "Command2", QStringLiteral("Exit"));
-    ui::place(Command1, 9300, 360, 1575, 480);
-    ui::place(Command3, 9300, 960, 1575, 480);
-    ui::place(Command4, 9300, 1560, 1575, 480);
-    ui::place(Command2, 9300, 6400, 1575, 480);
 
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form6::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
-    ui::onKeyDown(Command2, [this](int key) { return Command2_KeyDown(key); });
-    new ClickHook(Image2, [this] { Image2_Click(); });
-    new ClickHook(Image3, [this] { Image3_Click(); });
-    new ClickHook(Image4, [this] { Image4_Click(); });
-    new ClickHook(Image5, [this] { Image5_Click(); });
+    ui::onEscape(Command2, [this] { unload(); });
+    ui::onClick(Image2, [this] { Image2_Click(); });
+    ui::onClick(Image3, [this] { Image3_Click(); });
+    ui::onClick(Image4, [this] { Image4_Click(); });
+    ui::onClick(Image5, [this] { Image5_Click(); });
     // The keyboard reaches the buttons first, then the small pictures (Space or Enter
     // enlarges one), then Exit.
     ui::makeActivatable(Image2, [this] { Image2_Click(); });
@@ -171,8 +118,8 @@ Form6::Form6(QWidget* parent) : ui::Form(parent) {
 
 void Form6::onLoad() {
     ui::moveTw(this, 495, 1200);
-    if (LanguageIndex >= 1 && LanguageIndex <= 4)
-        setWindowTitle(QString::fromUtf8(kTitles[LanguageIndex - 1]));
+    const QString title = connectorsTitle(LanguageIndex);
+    if (!title.isEmpty()) setWindowTitle(title);
     Command2->setText(CatExit);
     clearPicture(Image1);
     loadPicture(Image1, QStringLiteral("ok.jpg"));
@@ -207,12 +154,6 @@ void Form6::Command4_Click() {
 
 void Form6::Command2_Click() {
     unload();
-}
-
-bool Form6::Command2_KeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
-    unload();
-    return true;
 }
 
 void Form6::Image2_Click() {
@@ -250,7 +191,7 @@ bool Form6::loadPicture(QLabel* image, const QString& file) {
     pixmap.setDevicePixelRatio(ratio);
     image->setPixmap(pixmap);
     image->setProperty(kPictureProperty, file);
-    image->setAccessibleName(pictureName(file));
+    image->setAccessibleName(connectorPictureName(file));
     return true;
 }
 

@@ -33,7 +33,6 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command2_Click();
-    bool Command2_KeyDown(int key);
     void Image2_Click();
     void Image3_Click();
     void Image4_Click();
@@ -53,5 +52,11 @@ private:
     // A small picture was clicked: show it large.
     void enlarge(const QString& file);
 };
+
+// Fixed texts of the connector pictures window (form6_data.cpp): the title for a language
+// (1 Spanish ... 8 Swedish; empty for one that keeps the design title), and what a picture
+// shows, for screen readers (the file name for an unknown picture).
+QString connectorsTitle(int languageIndex);
+QString connectorPictureName(const QString& file);
 
 } // namespace reference

@@ -1,8 +1,9 @@
 #include "reference/form9.h"
 
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/platform.h"
@@ -19,23 +20,27 @@ const char* const Form9::kDatabaseFile = "orvanedemo/terrasond/db1.mdb";
 
 namespace {
 constexpr int kDesignRows = 50;
-}
+
+using ui::Kind;
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"MSFlexGrid1", Kind::Grid, "", 120, 120, 9840, 6360, "", "acronyms and meanings"},
+    {"Command2", Kind::Button, "", 8400, 6600, 1560, 495, "Salir", "Exit"},
+};
+} // namespace
 
 Form9::Form9(QWidget* parent) : ui::Form(parent) {
     setWindowTitle(QStringLiteral("Glosary"));
-
-    MSFlexGrid1 = new ui::FlexGrid(this);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    ui::place(MSFlexGrid1, 120, 120, 9840, 6360);
-
-    Command2 = new QPushButton(QStringLiteral("Salir"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, 8400, 6600, 1560, 495);
-
+    const ui::Design design(this, kDesign);
+    design.get({{MSFlexGrid1, "MSFlexGrid1"}, {Command2, "Command2"}});
     setClientSizeTw(10080, 7260);
 
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
-    ui::onKeyDown(Command2, [this](int key) { return Command2_KeyDown(key); });
+    // Escape on Exit also brings the main window back.
+    ui::onEscape(Command2, [this] {
+        shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
+        unload();
+    });
 }
 
 void Form9::onLoad() {
@@ -110,13 +115,6 @@ void Form9::fillGrid() {
 
 void Form9::Command2_Click() {
     unload();
-}
-
-bool Form9::Command2_KeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
-    shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
-    unload();
-    return true;
 }
 
 } // namespace reference

@@ -21,7 +21,6 @@ public:
     QPushButton* Command2 = nullptr;
 
     void Command2_Click();
-    bool Command2_KeyDown(int key);
 
     // The glossary database below the root folder.
     static const char* const kDatabaseFile;

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl1-mesa-dev
     libsqlite3-dev mdbtools-dev libglib2.0-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core

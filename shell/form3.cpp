@@ -6,6 +6,7 @@
 #include "shell/settings.h"
 #include "shell/window_registry.h"
 #include "ui/accessibility.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/twips.h"
 
@@ -26,18 +27,69 @@ namespace {
 constexpr int kClientWidth = 12000;
 constexpr int kWindowHeight = 9000;
 
-QRadioButton* option(QWidget* parent, const QString& name, int index, const QString& caption,
-                     int left, int top, int width) {
-    auto* b = new QRadioButton(caption, parent);
-    b->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
-    ui::place(b, left, top, width, 285);
-    return b;
+using ui::Kind;
+// The menu bar is not in the table: it is made first, and "client" fills the window below
+// it (placed at run time, once the menu bar's height is known).
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"client", Kind::Other, "", 0, 0, 12000, 9000, "", "everything below the menu bar"},
+    {"Image1", Kind::Picture, "client", 0, 0, 12000, 9000, "", "background picture"},
+    {"Frame1", Kind::Frame, "client", 240, 360, 6960, 4920, "Setting", "settings panel"},
+    {"Frame9", Kind::Frame, "Frame1", 240, 360, 2520, 1080, "", "temperature unit"},
+    {"Option4(1)", Kind::Option, "Frame9", 240, 240, 2040, 285, "Celsius", "Celsius"},
+    {"Option4(2)", Kind::Option, "Frame9", 240, 600, 2040, 285, "Farenheit", "Fahrenheit"},
+    {"Frame3", Kind::Frame, "Frame1", 240, 1560, 2520, 3120, "Language", "language"},
+    {"Option2(1)", Kind::Option, "Frame3", 240, 360, 2040, 285, "Spanish", "Spanish"},
+    {"Option2(2)", Kind::Option, "Frame3", 240, 690, 2040, 285, "English", "English"},
+    {"Option2(3)", Kind::Option, "Frame3", 240, 1020, 2040, 285, "French", "French"},
+    {"Option2(4)", Kind::Option, "Frame3", 240, 1350, 2040, 285, "Italian", "Italian"},
+    {"Option2(5)", Kind::Option, "Frame3", 240, 1680, 2040, 285, "German", "German"},
+    {"Option2(6)", Kind::Option, "Frame3", 240, 2010, 2040, 285, "Portuguese", "Portuguese"},
+    {"Option2(7)", Kind::Option, "Frame3", 240, 2340, 2040, 285, "Suomi", "Suomi"},
+    {"Option2(8)", Kind::Option, "Frame3", 240, 2670, 2040, 285, "Swedish", "Swedish"},
+    {"Frame2", Kind::Frame, "Frame1", 3000, 360, 1800, 3120, "Port", "serial port"},
+    {"Option1(1)", Kind::Option, "Frame2", 240, 360, 1320, 285, "COM1", "COM1"},
+    {"Option1(2)", Kind::Option, "Frame2", 240, 690, 1320, 285, "COM2", "COM2"},
+    {"Option1(3)", Kind::Option, "Frame2", 240, 1020, 1320, 285, "COM3", "COM3"},
+    {"Option1(4)", Kind::Option, "Frame2", 240, 1350, 1320, 285, "COM4", "COM4"},
+    {"Option1(5)", Kind::Option, "Frame2", 240, 1680, 1320, 285, "COM5", "COM5"},
+    {"Option1(6)", Kind::Option, "Frame2", 240, 2010, 1320, 285, "COM6", "COM6"},
+    {"Option1(7)", Kind::Option, "Frame2", 240, 2340, 1320, 285, "COM7", "COM7"},
+    {"Option1(8)", Kind::Option, "Frame2", 240, 2670, 1320, 285, "COM8", "COM8"},
+    {"Frame8", Kind::Frame, "Frame2", 120, 2880, 1560, 120, "", "adapter link (hidden)"},
+    {"Option3(1)", Kind::Option, "Frame8", 0, 0, 700, 285, "RS232", "RS232"},
+    {"Option3(2)", Kind::Option, "Frame8", 720, 0, 700, 285, "USB", "USB"},
+    {"Command1", Kind::Button, "Frame1", 5040, 4080, 1680, 480, "Exit", "Exit"},
+    {"Frame4", Kind::Frame, "client", 7440, 360, 4320, 2400, "Datos Taller", "workshop panel"},
+    {"Label1", Kind::Label, "Frame4", 120, 405, 1200, 285, "Taller:", "workshop name"},
+    {"Text1", Kind::TextBox, "Frame4", 1320, 360, 2880, 345, "", "workshop name field"},
+    {"Label2", Kind::Label, "Frame4", 120, 885, 1200, 285, "Propietario:", "owner"},
+    {"Text2", Kind::TextBox, "Frame4", 1320, 840, 2880, 345, "", "owner field"},
+    {"Label3", Kind::Label, "Frame4", 120, 1365, 1200, 285, "Dirección:", "address"},
+    {"Text3", Kind::TextBox, "Frame4", 1320, 1320, 2880, 345, "", "address field"},
+    {"Label4", Kind::Label, "Frame4", 120, 1845, 720, 285, "N.I.F.:", "tax number"},
+    {"Text4", Kind::TextBox, "Frame4", 840, 1800, 1200, 345, "", "tax number field"},
+    {"Label5", Kind::Label, "Frame4", 2160, 1845, 1080, 285, "Teléfono:", "telephone"},
+    {"Text5", Kind::TextBox, "Frame4", 3240, 1800, 960, 345, "", "telephone field"},
+    {"Frame7", Kind::Frame, "client", 240, 5400, 11520, 2880, "About....", "about panel"},
+    {"Label13", Kind::Label, "Frame7", 240, 300, 11040, 600, "", "legal notice"},
+    {"Label12", Kind::Label, "Frame7", 240, 900, 11040, 600, "", "copying warning"},
+    {"Label11", Kind::Label, "Frame7", 240, 1560, 6000, 285, "", "factory email"},
+    {"Label7", Kind::Label, "Frame7", 240, 1860, 6000, 285, "", "distribution email"},
+    {"Label14", Kind::Label, "Frame7", 240, 2280, 8400, 285, "", "trademark note"},
+    {"Command4", Kind::Button, "Frame7", 9600, 2160, 1680, 480, "Aceptar", "close the about panel"},
+};
+
+QWidget* makeClient(const ui::DesignRow&, QWidget* parent) {
+    return new QWidget(parent);
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
+// Elements 1..count of an option array; element 0 is unused.
+QList<QRadioButton*> options(const ui::Design& design, const char* name, int count) {
+    QList<QRadioButton*> list{nullptr};
+    for (int i = 1; i <= count; ++i)
+        list << qobject_cast<QRadioButton*>(design.widget(ui::indexed(name, i)));
+    return list;
 }
 } // namespace
 
@@ -45,10 +97,37 @@ Form3::Form3(QWidget* parent) : ui::Form(parent) {
     setWindowTitle(QStringLiteral("Orvane V 1.20 (Demo)"));
     buildMenu();
 
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    const ui::Design design(this, kDesign, makeClient);
+    design.get({{client, "client"},
+                {Image1, "Image1"},
+                {Frame1, "Frame1"},
+                {Frame9, "Frame9"},
+                {Frame3, "Frame3"},
+                {Frame2, "Frame2"},
+                {Frame8, "Frame8"},
+                {Command1, "Command1"},
+                {Frame4, "Frame4"},
+                {Frame7, "Frame7"},
+                {Label13, "Label13"},
+                {Label12, "Label12"},
+                {Label11, "Label11"},
+                {Label7, "Label7"},
+                {Label14, "Label14"},
+                {Command4, "Command4"}});
+    Option1 = options(design, "Option1", 8);
+    Option2 = options(design, "Option2", 8);
+    Option3 = options(design, "Option3", 2);
+    Option4 = options(design, "Option4", 2);
+    for (int i = 1; i <= 5; ++i) {
+        QLabel* l = nullptr;
+        QLineEdit* t = nullptr;
+        const QByteArray label = "Label" + QByteArray::number(i);
+        const QByteArray text = "Text" + QByteArray::number(i);
+        design.get({{l, label.constData()}, {t, text.constData()}});
+        workshopLabels << l;
+        workshopFields << t;
+    }
+
     Image1->setScaledContents(true);
     // Twice the pixels on a high-density screen, so that the picture stays sharp.
     Image1->setPixmap(QPixmap(devicePixelRatioF() > 1.0
@@ -56,9 +135,9 @@ Form3::Form3(QWidget* parent) : ui::Form(parent) {
                                   : QStringLiteral(":/shell/background.jpg")));
     Image1->setAccessibleName(QStringLiteral("Orvane"));
 
-    buildSettingsPanel();
-    buildWorkshopPanel();
-    buildAboutPanel();
+    setUpSettingsPanel();
+    setUpWorkshopPanel();
+    setUpAboutPanel();
 
     // The panels are opaque over the background picture.
     for (QGroupBox* panel : {Frame1, Frame4, Frame7}) {
@@ -123,50 +202,9 @@ void Form3::buildMenu() {
     ui::enterMenuBarWithF10(menu);
 }
 
-void Form3::buildSettingsPanel() {
-    Frame1 = new QGroupBox(QStringLiteral("Setting"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    ui::place(Frame1, 240, 360, 6960, 4920);
-
-    Frame9 = new QGroupBox(Frame1);
-    Frame9->setObjectName(QStringLiteral("Frame9"));
-    ui::place(Frame9, 240, 360, 2520, 1080);
-    Option4 = {nullptr};
-    Option4 << option(Frame9, QStringLiteral("Option4"), 1, QStringLiteral("Celsius"), 240, 240,
-                      2040)
-            << option(Frame9, QStringLiteral("Option4"), 2, QStringLiteral("Farenheit"), 240, 600,
-                      2040);
-
-    Frame3 = new QGroupBox(QStringLiteral("Language"), Frame1);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    ui::place(Frame3, 240, 1560, 2520, 3120);
-    const char* languages[] = {"Spanish", "English",    "French", "Italian",
-                               "German",  "Portuguese", "Suomi",  "Swedish"};
-    Option2 = {nullptr};
-    for (int i = 1; i <= 8; ++i)
-        Option2 << option(Frame3, QStringLiteral("Option2"), i,
-                          QString::fromLatin1(languages[i - 1]), 240, 360 + (i - 1) * 330, 2040);
-
-    Frame2 = new QGroupBox(QStringLiteral("Port"), Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    ui::place(Frame2, 3000, 360, 1800, 3120);
-    Option1 = {nullptr};
-    for (int i = 1; i <= 8; ++i)
-        Option1 << option(Frame2, QStringLiteral("Option1"), i, QStringLiteral("COM%1").arg(i), 240,
-                          360 + (i - 1) * 330, 1320);
+void Form3::setUpSettingsPanel() {
     // The adapter link is kept but never offered to the user.
-    Frame8 = new QGroupBox(Frame2);
-    Frame8->setObjectName(QStringLiteral("Frame8"));
-    ui::place(Frame8, 120, 2880, 1560, 120);
     Frame8->hide();
-    Option3 = {nullptr};
-    Option3 << option(Frame8, QStringLiteral("Option3"), 1, QStringLiteral("RS232"), 0, 0, 700)
-            << option(Frame8, QStringLiteral("Option3"), 2, QStringLiteral("USB"), 720, 0, 700);
-
-    Command1 = new QPushButton(QStringLiteral("Exit"), Frame1);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    ui::place(Command1, 5040, 4080, 1680, 480);
-
     for (int i = 1; i <= 8; ++i) {
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
         connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
@@ -179,56 +217,26 @@ void Form3::buildSettingsPanel() {
     Frame1->hide();
 }
 
-void Form3::buildWorkshopPanel() {
-    Frame4 = new QGroupBox(QStringLiteral("Datos Taller"), client);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    ui::place(Frame4, 7440, 360, 4320, 2400);
-    const char* captions[] = {"Taller:", "Propietario:", "Dirección:", "N.I.F.:", "Teléfono:"};
-    // Rows: name, owner and address full width; tax number and telephone share row four.
-    const int geometry[5][4] = {{120, 360, 1200, 2880},
-                                {120, 840, 1200, 2880},
-                                {120, 1320, 1200, 2880},
-                                {120, 1800, 720, 1200},
-                                {2160, 1800, 1080, 960}};
+void Form3::setUpWorkshopPanel() {
     for (int i = 0; i < 5; ++i) {
-        auto* l =
-            label(Frame4, QStringLiteral("Label%1").arg(i + 1), QString::fromUtf8(captions[i]));
-        auto* t = new QLineEdit(Frame4);
-        t->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        QLabel* l = workshopLabels[i];
+        QLineEdit* t = workshopFields[i];
         t->setMaxLength(30);
-        const auto& g = geometry[i];
-        ui::place(l, g[0], g[1] + 45, g[2], 285);
-        ui::place(t, g[0] + g[2], g[1], g[3], 345);
         l->setBuddy(t);
-        workshopLabels << l;
-        workshopFields << t;
         ui::caretToEndOnFocus(t);
         ui::onKeyDown(t, [this, i](int key) { return workshopKeyDown(i, key); });
     }
     Frame4->hide();
 }
 
-void Form3::buildAboutPanel() {
-    Frame7 = new QGroupBox(QStringLiteral("About...."), client);
-    Frame7->setObjectName(QStringLiteral("Frame7"));
-    ui::place(Frame7, 240, 5400, 11520, 2880);
-    Label13 = label(Frame7, QStringLiteral("Label13"),
-                    QString::fromUtf8(form3data::aboutTexts(1)->legalNotice));
-    Label12 = label(Frame7, QStringLiteral("Label12"), QString::fromUtf8(form3data::kCopyWarning));
-    Label11 = label(Frame7, QStringLiteral("Label11"), QString::fromUtf8(form3data::kFactoryEmail));
-    Label7 =
-        label(Frame7, QStringLiteral("Label7"), QString::fromUtf8(form3data::kDistributionEmail));
-    Label14 = label(Frame7, QStringLiteral("Label14"), catalogText("CatTrademarkNote", 2));
+void Form3::setUpAboutPanel() {
+    Label13->setText(QString::fromUtf8(form3data::aboutTexts(1)->legalNotice));
+    Label12->setText(QString::fromUtf8(form3data::kCopyWarning));
+    Label11->setText(QString::fromUtf8(form3data::kFactoryEmail));
+    Label7->setText(QString::fromUtf8(form3data::kDistributionEmail));
+    Label14->setText(catalogText("CatTrademarkNote", 2));
     for (QLabel* l : {Label13, Label12})
         l->setWordWrap(true);
-    ui::place(Label13, 240, 300, 11040, 600);
-    ui::place(Label12, 240, 900, 11040, 600);
-    ui::place(Label11, 240, 1560, 6000, 285);
-    ui::place(Label7, 240, 1860, 6000, 285);
-    ui::place(Label14, 240, 2280, 8400, 285);
-    Command4 = new QPushButton(QStringLiteral("Aceptar"), Frame7);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    ui::place(Command4, 9600, 2160, 1680, 480);
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     Frame7->hide();
 }

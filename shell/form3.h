@@ -82,9 +82,9 @@ protected:
 
 private:
     void buildMenu();
-    void buildSettingsPanel();
-    void buildWorkshopPanel();
-    void buildAboutPanel();
+    void setUpSettingsPanel();
+    void setUpWorkshopPanel();
+    void setUpAboutPanel();
     void clearWorkshop();
     bool workshopKeyDown(int field, int key);
 };

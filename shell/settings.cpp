@@ -2,13 +2,13 @@
 
 #include "shell/catalog.h"
 #include "shell/errors32.h"
+#include "shell/file_sync.h"
 #include "ui/platform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <cmath>
-#include <unistd.h>
 
 namespace shell {
 
@@ -59,7 +59,7 @@ bool writeSetting(const SettingFile& f, int value) {
     // The new contents must be completely on disk before they replace the old file:
     // commit() alone puts a partly written copy in place when its last flush fails (a
     // full disk, a file-size limit) and may even report success.
-    if (out.write(bytes) != bytes.size() || !out.flush() || ::fsync(out.handle()) != 0) {
+    if (out.write(bytes) != bytes.size() || !out.flush() || !syncToDisk(out)) {
         out.cancelWriting();
         return false;
     }

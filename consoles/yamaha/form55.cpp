@@ -1,13 +1,15 @@
 #include "consoles/yamaha/form55.h"
 
 #include "consoles/yamaha/form55_data.h"
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "shell/errors32.h"
 #include "ui/accessibility.h"
+#include "ui/design.h"
 #include "ui/events.h"
 #include "ui/flexgrid.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,32 +31,52 @@ namespace {
 
 constexpr int kClientWidth = 10875;
 constexpr int kClientHeight = 6600;
-// Controls inside a tab are designed from the top of the tab control, tab strip included;
-// a tab page starts below the strip.
-constexpr int kTabStrip = 360;
-constexpr int kHeadingHeight = 345;
-const QColor kHeadingGrey(192, 192, 192);
-const QColor kButtonBarColor(128, 64, 64);
 // Blanks in front of the codes and numbers of both grids.
 const QString kIndent = QStringLiteral("     ");
 const QString kErIndent = QStringLiteral("    ER");
 
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+using ui::Kind;
+// Controls inside a tab are designed from the top of the tab control, tab strip (360
+// twips) included; here their tops are from the top of the tab page, below the strip.
+constexpr ui::DesignRow kDesign[] = {
+    // name, kind, parent, left, top, width, height, caption, alias
+    {"Combo1", Kind::Combo, "", 2880, 120, 5415, 315, "", "model"},
+    {"SSTab1", Kind::Other, "", 0, 600, 10815, 5055, "", "guide tabs"},
+    {"SSTab1Tab0", Kind::Other, "SSTab1", 0, 0, 10815, 4695, "Tab 0", "instructions tab"},
+    {"Frame4", Kind::Frame, "SSTab1Tab0", 120, 0, 10575, 4575, "", "instructions"},
+    {"Image1", Kind::Picture, "Frame4", 120, 240, 4095, 2055, "", "vehicle picture"},
+    {"Image2", Kind::Picture, "Frame4", 120, 2280, 4095, 2055, "", "diagnostic picture"},
+    {"List1", Kind::List, "Frame4", 4320, 120, 6135, 4350, "", "self-diagnosis steps"},
+    {"SSTab1Tab1", Kind::Other, "SSTab1", 0, 0, 10815, 4695, "Tab 1", "fault codes tab"},
+    {"Frame2", Kind::Frame, "SSTab1Tab1", 120, 120, 10575, 4455, "", "fault codes"},
+    {"Label2", Kind::Label, "Frame2", 120, 240, 1215, 345, "", "code heading"},
+    {"Label3", Kind::Label, "Frame2", 1320, 240, 2415, 345, "", "symptom heading"},
+    {"Label4", Kind::Label, "Frame2", 3720, 240, 5175, 345, "", "probable cause heading"},
+    {"Label5", Kind::Label, "Frame2", 8880, 240, 1215, 345, "", "diag code heading"},
+    {"MSFlexGrid1", Kind::Grid, "Frame2", 120, 600, 10335, 3735, "", "fault codes"},
+    {"SSTab1Tab2", Kind::Other, "SSTab1", 0, 0, 10815, 4695, "Tab 2", "details tab"},
+    {"Frame3", Kind::Frame, "SSTab1Tab2", 120, 0, 10575, 4575, "", "troubleshooting"},
+    {"Label6", Kind::Label, "Frame3", 120, 240, 1215, 270, "", "fault code"},
+    {"Text1", Kind::TextBox, "Frame3", 1440, 240, 615, 270, "", "fault code field"},
+    {"Label7", Kind::Label, "Frame3", 120, 600, 1215, 270, "", "diag code"},
+    {"Text2", Kind::TextBox, "Frame3", 1440, 600, 615, 270, "", "diag code field"},
+    {"Label8", Kind::Label, "Frame3", 2280, 240, 7215, 615, "", "symptom"},
+    {"Label9", Kind::Label, "Frame3", 120, 960, 855, 345, "", "order heading"},
+    {"Label10", Kind::Label, "Frame3", 960, 960, 3495, 345, "", "probable cause heading"},
+    {"Label11", Kind::Label, "Frame3", 4440, 960, 3495, 345, "", "check or job heading"},
+    {"Label12", Kind::Label, "Frame3", 7920, 960, 2175, 345, "", "reinstatement heading"},
+    {"MSFlexGrid2", Kind::Grid, "Frame3", 120, 1320, 10335, 3135, "", "troubleshooting steps"},
+    {"Frame1", Kind::Frame, "", 120, 5640, 10695, 855, "", "button bar"},
+    {"Command1", Kind::Button, "Frame1", 1920, 360, 1815, 300, "Command1", "model guide"},
+    {"Command3", Kind::Button, "Frame1", 6840, 360, 1815, 300, "Command3", "Exit"},
+};
 
-QLabel* heading(QWidget* parent, const char* name, int left, int top, int width) {
-    auto* l = named(new QLabel(parent), name);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ui::setBackColor(l, kHeadingGrey);
-    ui::place(l, left, top, width, kHeadingHeight);
-    return l;
-}
-
-void placeInTab(QWidget* w, int left, int top, int width, int height) {
-    ui::place(w, left, top - kTabStrip, width, height);
+// The tab control and its pages, which the standard kinds do not cover.
+QWidget* makeTabs(const ui::DesignRow& row, QWidget* parent) {
+    if (!*row.parent) return new QTabWidget(parent);
+    auto* page = new QWidget;
+    static_cast<QTabWidget*>(parent)->addTab(page, QString::fromLatin1(row.caption));
+    return page;
 }
 
 void setUpGrid(ui::FlexGrid* grid, int rows, std::initializer_list<int> widths,
@@ -120,98 +142,74 @@ FaultRecord readFaultRecord(const reference::Recordset& rs) {
 } // namespace
 
 Form55::Form55(QWidget* parent) : ui::Form(parent) {
-    setWindowTitle(QStringLiteral("Yamaha ATV (Static Diagnostic Method)"));
+    setWindowTitle(QLatin1String(kWindowTitle));
     setClientSizeTw(kClientWidth, kClientHeight);
 
-    Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setPlaceholderText(QStringLiteral("Choose Model"));
-    ui::place(Combo1, 2880, 120, 5415, 315);
+    const ui::Design design(this, kDesign, makeTabs);
+    design.get({{Combo1, "Combo1"},
+                {SSTab1, "SSTab1"},
+                {Frame4, "Frame4"},
+                {Image1, "Image1"},
+                {Image2, "Image2"},
+                {List1, "List1"},
+                {Frame2, "Frame2"},
+                {Label2, "Label2"},
+                {Label3, "Label3"},
+                {Label4, "Label4"},
+                {Label5, "Label5"},
+                {MSFlexGrid1, "MSFlexGrid1"},
+                {Frame3, "Frame3"},
+                {Label6, "Label6"},
+                {Text1, "Text1"},
+                {Label7, "Label7"},
+                {Text2, "Text2"},
+                {Label8, "Label8"},
+                {Label9, "Label9"},
+                {Label10, "Label10"},
+                {Label11, "Label11"},
+                {Label12, "Label12"},
+                {MSFlexGrid2, "MSFlexGrid2"},
+                {Frame1, "Frame1"},
+                {Command1, "Command1"},
+                {Command3, "Command3"}});
+
+    Combo1->setPlaceholderText(QLatin1String(kChooseModel));
     connect(Combo1, &QComboBox::activated, this, &Form55::Combo1_Click);
 
-    buildTabs();
-    buildButtonBar();
-}
-
-void Form55::buildTabs() {
-    SSTab1 = named(new QTabWidget(this), "SSTab1");
-    ui::place(SSTab1, 0, 600, 10815, 5055);
-
     // Tab 0: pictures and instructions
-    auto* tab0 = named(new QWidget, "SSTab1Tab0");
-    Frame4 = named(new QGroupBox(tab0), "Frame4");
-    placeInTab(Frame4, 120, 360, 10575, 4575);
-    Image1 = named(new QLabel(Frame4), "Image1");
-    ui::place(Image1, 120, 240, 4095, 2055);
-    Image2 = named(new QLabel(Frame4), "Image2");
-    ui::place(Image2, 120, 2280, 4095, 2055);
     for (QLabel* image : {Image1, Image2}) {
         image->setAlignment(Qt::AlignCenter);
         image->setTextFormat(Qt::PlainText);
         image->setWordWrap(true);
     }
-    List1 = named(new QListWidget(Frame4), "List1");
-    ui::place(List1, 4320, 120, 6135, 4350);
     // The instruction lines are broken to fit the list in an 8-point font.
     QFont listFont = List1->font();
     listFont.setPointSizeF(std::min<qreal>(listFont.pointSizeF(), 8));
     List1->setFont(listFont);
-    SSTab1->addTab(tab0, QStringLiteral("Tab 0"));
 
     // Tab 1: the fault-code table of the model family
-    auto* tab1 = named(new QWidget, "SSTab1Tab1");
-    Frame2 = named(new QGroupBox(tab1), "Frame2");
-    placeInTab(Frame2, 120, 480, 10575, 4455);
-    Label2 = heading(Frame2, "Label2", 120, 240, 1215);
-    Label3 = heading(Frame2, "Label3", 1320, 240, 2415);
-    Label4 = heading(Frame2, "Label4", 3720, 240, 5175);
-    Label5 = heading(Frame2, "Label5", 8880, 240, 1215);
-    MSFlexGrid1 = named(new ui::FlexGrid(Frame2), "MSFlexGrid1");
-    ui::place(MSFlexGrid1, 120, 600, 10335, 3735);
+    for (QLabel* l : {Label2, Label3, Label4, Label5, Label9, Label10, Label11, Label12}) {
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        ui::setBackColor(l, ui::kGrey);
+    }
     MSFlexGrid1->setItemDelegate(new CarriageReturnLines(MSFlexGrid1));
     MSFlexGrid1->setWordWrap(true);
     connect(MSFlexGrid1, &ui::FlexGrid::cellClick, this, &Form55::MSFlexGrid1_Click);
-    SSTab1->addTab(tab1, QStringLiteral("Tab 1"));
 
     // Tab 2: causes, checks and reinstatement method of one code
-    auto* tab2 = named(new QWidget, "SSTab1Tab2");
-    Frame3 = named(new QGroupBox(tab2), "Frame3");
-    placeInTab(Frame3, 120, 360, 10575, 4575);
-    Label6 = named(new QLabel(Frame3), "Label6");
-    ui::place(Label6, 120, 240, 1215, 270);
-    Text1 = named(new QLineEdit(Frame3), "Text1");
-    ui::place(Text1, 1440, 240, 615, 270);
-    Label7 = named(new QLabel(Frame3), "Label7");
-    ui::place(Label7, 120, 600, 1215, 270);
-    Text2 = named(new QLineEdit(Frame3), "Text2");
-    ui::place(Text2, 1440, 600, 615, 270);
     Label6->setBuddy(Text1);
     Label7->setBuddy(Text2);
-    Label8 = named(new QLabel(Frame3), "Label8");
     Label8->setTextFormat(Qt::PlainText); // database text, never markup
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::setBackColor(Label8, Qt::white);
-    ui::place(Label8, 2280, 240, 7215, 615);
     // The symptom of the code shown, read with the heading of its column in the table.
     ui::nameValue(Label8, Label3);
-    Label9 = heading(Frame3, "Label9", 120, 960, 855);
-    Label10 = heading(Frame3, "Label10", 960, 960, 3495);
-    Label11 = heading(Frame3, "Label11", 4440, 960, 3495);
-    Label12 = heading(Frame3, "Label12", 7920, 960, 2175);
-    MSFlexGrid2 = named(new ui::FlexGrid(Frame3), "MSFlexGrid2");
-    ui::place(MSFlexGrid2, 120, 1320, 10335, 3135);
     MSFlexGrid2->setWordWrap(true);
-    SSTab1->addTab(tab2, QStringLiteral("Tab 2"));
-}
 
-void Form55::buildButtonBar() {
-    Frame1 = named(new QGroupBox(this), "Frame1");
-    ui::setBackColor(Frame1, kButtonBarColor);
-    ui::place(Frame1, 120, 5640, 10695, 855);
-    Command1 = named(new QPushButton(QStringLiteral("Command1"), Frame1), "Command1");
-    ui::place(Command1, 1920, 360, 1815, 300);
-    Command3 = named(new QPushButton(QStringLiteral("Command3"), Frame1), "Command3");
-    ui::place(Command3, 6840, 360, 1815, 300);
+    // Button bar
+    ui::setBackColor(Frame1, ui::kMaroon);
     // The buttons keep the standard button face on the coloured bar.
     const QPalette standard = QApplication::palette();
     for (QPushButton* b : {Command1, Command3}) {
@@ -222,7 +220,7 @@ void Form55::buildButtonBar() {
     }
     // Help has no action.
     connect(Command3, &QPushButton::clicked, this, &Form55::Command3_Click);
-    ui::onKeyDown(Command3, [this](int key) { return Command3_KeyDown(key); });
+    ui::onEscape(Command3, [this] { unload(); });
 }
 
 void Form55::onLoad() {
@@ -287,12 +285,6 @@ void Form55::MSFlexGrid1_Click() {
 
 void Form55::Command3_Click() {
     unload();
-}
-
-bool Form55::Command3_KeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
-    unload();
-    return true;
 }
 
 void Form55::ShowModelGuide() {

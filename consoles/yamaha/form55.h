@@ -69,14 +69,11 @@ public:
     void Combo1_Click(int listIndex);
     void MSFlexGrid1_Click();
     void Command3_Click();
-    bool Command3_KeyDown(int key);
 
 protected:
     void onLoad() override;
 
 private:
-    void buildTabs();
-    void buildButtonBar();
     void setHeadings();
     void ShowModelGuide();
     void ShowTroubleshootingDetails();

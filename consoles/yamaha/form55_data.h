@@ -13,6 +13,10 @@ inline constexpr const char* kDataFolder = "orvanedemo/terrasond/";
 inline constexpr const char* kCodesDatabase = "orvanedemo/terrasond/Y1.mdb";
 inline constexpr const char* kDetailsDatabase = "nivasond/Y1.mdb";
 
+// Design title of the window and the model list's text before a model is chosen.
+inline constexpr const char* kWindowTitle = "Yamaha ATV (Static Diagnostic Method)";
+inline constexpr const char* kChooseModel = "Choose Model";
+
 // Pictures shown before a model is chosen.
 inline constexpr const char* kStartPicture1 = "land.jpg";
 inline constexpr const char* kStartPicture2 = "yy1.jpg";

@@ -3,7 +3,7 @@
 // it: byte 0 picks the file, byte 1 may cut it to fewer pages, and every further 4 bytes
 // set one byte (3-byte little-endian offset, then the value). The program must answer
 // every query with rows or a message, promptly, and never fault.
-#include "reference/database/sources.h"
+#include "database/sources.h"
 #include "tests/fuzz/reader_support.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Page 0 of an Access file: any bytes, never a fault. A file passes the check only when
 // it is a whole Jet3/Jet4 file whose password (if any) is the program's.
-#include "reference/database/jet_header.h"
+#include "database/jet_header.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // What the Access reader process writes: any bytes, never a fault. A table that parses is
 // whole (every row has every column, as many rows as declared) and writes back to the
 // same table.
-#include "reference/database/mdb_output.h"
+#include "database/mdb_output.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 // What the database fuzz targets share: a root folder to put the mutated file in, a
 // platform that points there, and a tally of how the reads ended, printed at exit.
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "ui/platform.h"
 
 #include <QByteArray>

@@ -5,7 +5,7 @@
 // names the file, and once the file is sound again the next opening reads it.
 #include "app/windows.h"
 #include "consoles/yamaha/form55.h"
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "reference/form6.h"
 #include "reference/form9.h"
 #include "shell/catalog.h"

@@ -1,9 +1,9 @@
 // Reading the reference databases: Access files, SQLite files and the bundled demo data,
 // and what happens with damaged files, wrong passwords and bad queries.
-#include "reference/database/database.h"
-#include "reference/database/jet_header.h"
-#include "reference/database/mdb_output.h"
-#include "reference/database/sources.h"
+#include "database/database.h"
+#include "database/jet_header.h"
+#include "database/mdb_output.h"
+#include "database/sources.h"
 #include "tests/support/window_test.h"
 
 #include <QDir>

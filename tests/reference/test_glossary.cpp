@@ -1,6 +1,6 @@
 // The glossary window: what it lists in each language, and how it copes with bad data.
 #include "app/windows.h"
-#include "reference/database/database.h"
+#include "database/database.h"
 #include "reference/form9.h"
 #include "shell/errors32.h"
 #include "shell/form3.h"

@@ -1,7 +1,7 @@
-#include "reference/database/database.h"
+#include "database/database.h"
 
-#include "reference/database/jet_header.h"
-#include "reference/database/sources.h"
+#include "database/jet_header.h"
+#include "database/sources.h"
 #include "ui/platform.h"
 
 #include <QCoreApplication>

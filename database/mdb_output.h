@@ -16,7 +16,7 @@
 //     row\n  then per column  ~\n (Null)  or  <len>:<bytes>\n       for every row read
 //     end <n>\n                         the number of rows the helper read
 
-#include "reference/database/sources.h"
+#include "database/sources.h"
 
 #include <QByteArray>
 

@@ -1,5 +1,5 @@
 // Tables from an SQLite database: a file of the user's, or the bundled demo data script.
-#include "reference/database/sources.h"
+#include "database/sources.h"
 
 #include <sqlite3.h>
 

@@ -3,8 +3,10 @@
 // Reads one table of an Access (Jet3/Jet4) file with libmdb and writes it to standard
 // output in the format described in mdb_output.h. The program runs it as a child process
 // because libmdb can loop, exhaust memory or crash on a damaged file: the child's memory
-// and processor time are limited here, and the program treats any death of the child as
-// a damaged database.
+// and processor time are limited (resource_limits.h), and the program treats any death of the child
+// as a damaged database.
+#include "database/resource_limits.h"
+
 #include <glib.h>
 
 #include <mdbtools.h>
@@ -13,41 +15,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
-
-// GCC says __SANITIZE_ADDRESS__ under the address sanitizer, clang __has_feature.
-#if defined(__SANITIZE_ADDRESS__)
-#define TERRASOND_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TERRASOND_ASAN 1
-#endif
-#endif
-
-#ifdef TERRASOND_ASAN
-// Address space limits do not mix with the sanitizer's shadow memory; limit the resident
-// size instead. The reader leaves libmdb's structures to the end of the process.
-extern "C" const char* __asan_default_options() {
-    return "hard_rss_limit_mb=512:detect_leaks=0";
-}
-#endif
 
 namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitUsage = 64;
-
-void limitResources() {
-#ifndef TERRASOND_ASAN
-    const rlimit memory{512ul << 20, 512ul << 20};
-    setrlimit(RLIMIT_AS, &memory);
-#endif
-    const rlimit cpu{20, 20};
-    setrlimit(RLIMIT_CPU, &cpu);
-    const rlimit core{0, 0};
-    setrlimit(RLIMIT_CORE, &core);
-}
 
 std::string counted(const char* bytes, size_t len) {
     return std::to_string(len) + ":" + std::string(bytes, len);
@@ -109,7 +82,7 @@ bool findTable(MdbHandle* mdb, const char* name, MdbCatalogEntry* found) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    limitResources();
+    reference::detail::limitResources();
     if (argc != 3 || !g_utf8_validate(argv[2], -1, nullptr)) {
         fprintf(stderr, "usage: terrasond-mdb FILE TABLE\n");
         return kExitUsage;

@@ -1,4 +1,4 @@
-#include "reference/database/jet_header.h"
+#include "database/jet_header.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-// Start-up probe used by the start-up benchmark (bench/startup.cpp).
+// The program's start-up probe, read by the start-up benchmark (bench/startup.cpp).
 //
 // When the environment variable TERRASOND_BENCH_IDLE is set, the program writes one line
 // "idle <nanoseconds>" to its standard output (CLOCK_MONOTONIC, comparable across
@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <ctime>
 
-namespace bench {
+namespace app {
 
 class IdleProbe : public QObject {
 public:
@@ -50,4 +50,4 @@ private:
     }
 };
 
-} // namespace bench
+} // namespace app

@@ -1,4 +1,4 @@
-#include "reference/database/mdb_output.h"
+#include "database/mdb_output.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 // Tables from a real Access file, read by the helper process (terrasond-mdb).
-#include "reference/database/database.h"
-#include "reference/database/jet_header.h"
-#include "reference/database/mdb_output.h"
-#include "reference/database/sources.h"
+#include "database/database.h"
+#include "database/jet_header.h"
+#include "database/mdb_output.h"
+#include "database/sources.h"
 
 #include <QElapsedTimer>
 #include <QFile>

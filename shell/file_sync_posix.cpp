@@ -1,0 +1,11 @@
+#include "shell/file_sync.h"
+
+#include <unistd.h>
+
+namespace shell {
+
+bool syncToDisk(QFileDevice& file) {
+    return ::fsync(file.handle()) == 0;
+}
+
+} // namespace shell
