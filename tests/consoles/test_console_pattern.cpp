@@ -1,6 +1,6 @@
 // What every make console does alike, checked on each of them by its controls' names:
 // Connect is Command29, Diagnostic Command30, Erase Faults Command1, Exit Command3, the
-// result list List1.
+// result list List1, the message panel Frame7 with its text Label7 and its OK Command15.
 #include "shell/errors32.h"
 #include "shell/window_registry.h"
 #include "tests/support/window_test.h"
