@@ -27,10 +27,6 @@ inline bombardier::Form28* connectedConsole() {
     return f;
 }
 
-inline bombardier::Form28* findConsole() {
-    return shell::WindowRegistry::instance().find<bombardier::Form28>(QStringLiteral("Form28"));
-}
-
 // The twelve buttons the console switches on and off together.
 inline QList<QPushButton*> consoleButtons(bombardier::Form28* f) {
     return {f->Command55, f->Command29, f->Command21, f->Command31, f->Command47, f->Command3,
