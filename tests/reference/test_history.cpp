@@ -28,7 +28,6 @@ Form10* openHistory() {
     TodayDate = shell::buildTodayDate();
     return testing::open<Form10>("Form10");
 }
-
 } // namespace
 
 Q_DECLARE_METATYPE(DateEntry::Action)
