@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prints the lines of product code, the lines of tests by kind, and the share of tests in
-# all code, so that a change can see where it stands. Counts *.cpp *.h *.inc *.sh *.py.
+# all code, so that a change can see where it stands. Product: app, ui, shell, consoles, reference,
+# database and tour (program code linked by app). Counts *.cpp *.h *.inc *.sh *.py.
 # Usage: scripts/test-lines.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ count() {
 }
 
 product_dirs=()
-for d in app ui shell consoles reference database; do
+for d in app ui shell consoles reference database tour; do
     [ -d "$d" ] && product_dirs+=("$d")
 done
 product=$(count "${product_dirs[@]}")

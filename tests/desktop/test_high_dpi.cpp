@@ -14,11 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
+using testing::registry;
 
-shell::WindowRegistry& registry() {
-    return shell::WindowRegistry::instance();
-}
+namespace {
 
 // The picture a label shows has at least as many pixels as the label covers on screen.
 bool sharp(const QLabel* image) {

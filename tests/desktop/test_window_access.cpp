@@ -16,7 +16,7 @@
 #include "shell/errors32.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "ui/flexgrid.h"
 
 #include <QAbstractButton>
@@ -44,17 +44,6 @@ using namespace ERRORS32;
 using testing::FakePlatform;
 
 namespace {
-
-shell::WindowRegistry& registry() {
-    return shell::WindowRegistry::instance();
-}
-
-template <typename T> T* open(const char* name) {
-    auto* f = qobject_cast<T*>(registry().load(QLatin1String(name)));
-    f->activateWindow();
-    QApplication::setActiveWindow(f);
-    return f;
-}
 
 QString describe(const QWidget* w) {
     return w ? QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
@@ -203,18 +192,12 @@ QList<QWidget*> tabOrderFrom(QWidget* window, QWidget* first) {
 
 } // namespace
 
-class TestWindowAccess : public QObject {
+using testing::open;
+using testing::registry;
+
+class TestWindowAccess : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() {
-        LanguageIndex = 2;
-        shell::FillLanguageCatalog();
-    }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
-    }
 
     void mainWindowByKeyboard() {
         FakePlatform fake;

@@ -13,20 +13,24 @@ namespace {
 struct Fixture {
     const char* file;    // below the test data folder
     const char* rel;     // where the program looks for it
-    const char* queries; // the program's queries on it, separated by '|'
-    const char* fields;  // fields read from each row
+    QStringList queries; // the program's queries on it, "SQL|fields read"
 };
 
 const Fixture kFixtures[] = {
-    {"glossary/db1.mdb", "orvanedemo/terrasond/db1.mdb", "SELECT * from glosary order by siglas",
-     "siglas,sp,en,fr,it"},
-    {"glossary-v2003/db1.mdb", "orvanedemo/terrasond/db1.mdb",
-     "SELECT * from glosary order by siglas", "siglas,sp,en,fr,it"},
-    {"yamaha-codes/Y1.mdb", "orvanedemo/terrasond/Y1.mdb", "SELECT * from obd|SELECT * from obd2",
-     "codigo,descripcion,ERROR1,ERROR2,ERROR3,ERROR4,ecu"},
-    {"yamaha-details/Y1.mdb", "nivasond/Y1.mdb",
-     "SELECT * from detalles where codigo = ?|SELECT * from detalles2 where codigo = ?",
-     "codigo,cause1,job1,cause5,job5,metodo"},
+    {"glossary/db1.mdb",
+     "orvanedemo/terrasond/db1.mdb",
+     {"SELECT * from glosary order by siglas|siglas,sp,en,fr,it"}},
+    {"glossary-v2003/db1.mdb",
+     "orvanedemo/terrasond/db1.mdb",
+     {"SELECT * from glosary order by siglas|siglas,sp,en,fr,it"}},
+    {"yamaha-codes/Y1.mdb",
+     "orvanedemo/terrasond/Y1.mdb",
+     {"SELECT * from obd|codigo,descripcion,ERROR1,ERROR2,ERROR3,ERROR4,ecu",
+      "SELECT * from obd2|codigo,descripcion,ERROR1,ERROR2,ERROR3,ERROR4,ecu"}},
+    {"yamaha-details/Y1.mdb",
+     "nivasond/Y1.mdb",
+     {"SELECT * from detalles where codigo = ?|codigo,cause1,job1,cause5,job5,metodo",
+      "SELECT * from detalles2 where codigo = ?|codigo,cause1,job1,cause5,job5,metodo"}},
 };
 
 QByteArray fixtureBytes(int i) {
@@ -44,12 +48,10 @@ fuzzing::Tally tally;
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto& platform = fuzzing::environment();
     // A reader that loops is stopped after this long; the real limit is larger.
     reference::detail::setAccessTimeoutMs(4000);
     if (size < 2) return 0;
     const int which = data[0] % static_cast<int>(std::size(kFixtures));
-    const Fixture& fx = kFixtures[which];
     QByteArray file = fixtureBytes(which);
     const qsizetype pageSize = 4096;
     if (data[1] >= 0xC0) file.truncate(pageSize * (1 + data[1] % (file.size() / pageSize)));
@@ -57,24 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const qsizetype offset = (data[i] | (data[i + 1] << 8) | (data[i + 2] << 16)) % file.size();
         file[offset] = static_cast<char>(data[i + 3]);
     }
-    const QString rel = QLatin1String(fx.rel);
-    fuzzing::writeFile(platform.dir.filePath(rel), file);
-
-    QString error;
-    auto db = reference::Database::OpenDatabase(
-        rel, QString::fromLatin1(reference::kDatabasePassword), &error);
-    if (!db) {
-        if (error.isEmpty()) __builtin_trap();
-        tally.count(error);
-    } else {
-        const QStringList fields = QString::fromLatin1(fx.fields).split(u',');
-        for (const QString& sql : QString::fromLatin1(fx.queries).split(u'|')) {
-            const QVariantList params =
-                sql.contains(u'?') ? QVariantList{QStringLiteral("12")} : QVariantList{};
-            tally.count(fuzzing::readAll(*db, sql, params, fields));
-        }
-        db->Close();
-    }
-    QFile::remove(platform.dir.filePath(rel));
+    fuzzing::readDatabase(tally, QLatin1String(kFixtures[which].rel), file,
+                          kFixtures[which].queries);
     return 0;
 }

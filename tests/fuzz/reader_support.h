@@ -86,28 +86,38 @@ inline RootPlatform& environment() {
     return platform;
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes) {
+// Puts `file` where the program looks for `rel`, opens it as the windows do and runs each
+// query ("SQL|field,field,..."; a "?" is bound to "12") to its last row. A failure must
+// come with a message; every outcome goes to the tally.
+inline void readDatabase(Tally& tally, const QString& rel, const QByteArray& file,
+                         const QStringList& queries) {
+    RootPlatform& platform = environment();
+    const QString path = platform.dir.filePath(rel);
     QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
-}
-
-// Runs one query and walks its result; a failure must come with a message. Returns the
-// message (empty when the query answered).
-inline QString readAll(reference::Database& db, const QString& sql, const QVariantList& params,
-                       const QStringList& fields) {
+    if (QFile f(path); f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(file);
     QString error;
-    auto rs = db.CreateDynaset(sql, params, &error);
-    if (!rs) {
+    auto db = reference::Database::OpenDatabase(
+        rel, QString::fromLatin1(reference::kDatabasePassword), &error);
+    if (!db) {
         if (error.isEmpty()) __builtin_trap();
-        return error;
+        tally.count(error);
     }
-    int rows = 0;
-    for (; !rs->atEOF(); rs->MoveNext(), ++rows)
-        for (const QString& f : fields)
-            (void)rs->text(f);
-    if (rows != rs->RecordCount()) __builtin_trap();
-    return {};
+    for (const QString& q : db ? queries : QStringList()) {
+        const QString sql = q.section(u'|', 0, 0);
+        const QVariantList params =
+            sql.contains(u'?') ? QVariantList{QStringLiteral("12")} : QVariantList{};
+        error.clear();
+        auto rs = db->CreateDynaset(sql, params, &error);
+        if (!rs && error.isEmpty()) __builtin_trap();
+        int rows = 0;
+        for (; rs && !rs->atEOF(); rs->MoveNext(), ++rows)
+            for (const QString& field : q.section(u'|', 1).split(u','))
+                (void)rs->text(field);
+        if (rs && rows != rs->RecordCount()) __builtin_trap();
+        tally.count(error);
+    }
+    if (db) db->Close();
+    QFile::remove(path);
 }
 
 } // namespace fuzzing

@@ -196,22 +196,6 @@ private Q_SLOTS:
         QCOMPARE(match.rows[0][0].toString(), QStringLiteral("Ab"));
     }
 
-    // Where the data folder lacks the glossary, the bundled demo glossary serves.
-    void bundledGlossaryServesAFreshInstall() {
-        FakePlatform fake;
-        const Read r = query(kDb, kGlossarySql);
-        QCOMPARE(r.error, QString());
-        QVERIFY2(r.rows.size() >= 60 && r.rows.size() <= 100,
-                 qPrintable(QString::number(r.rows.size())));
-        for (int i = 0; i < r.rows.size(); ++i) {
-            for (int c = 0; c < 5; ++c)
-                QVERIFY2(!r.rows[i][c].toString().isEmpty(), qPrintable(r.rows[i][0].toString()));
-            if (i > 0)
-                QVERIFY(reference::detail::accessCompare(r.rows[i - 1][0].toString(),
-                                                         r.rows[i][0].toString()) < 0);
-        }
-    }
-
     void badQueriesAreReported() {
         FakePlatform fake;
         install(fake, "glossary/db1.mdb");
@@ -236,29 +220,6 @@ private Q_SLOTS:
         QVERIFY(!db->CreateDynaset(kGlossarySql, &error));
     }
 
-    // Files that cannot be opened: a clear message naming the file, in bounded time.
-    void unusableFilesAreRefused_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("other password") << "glossary-otherpass/db1.mdb"
-                                        << "password";
-        QTest::newRow("0 bytes") << "glossary-zero/db1.mdb"
-                                 << "empty";
-        QTest::newRow("not a database") << "glossary-notmdb/db1.mdb"
-                                        << "not an Access database";
-    }
-    void unusableFilesAreRefused() {
-        QFETCH(QString, file);
-        QFETCH(QString, expected);
-        FakePlatform fake;
-        install(fake, file);
-        QString error;
-        QVERIFY(!Database::OpenDatabase(kDb, kPassword, &error));
-        QVERIFY2(error.contains(expected) &&
-                     error.contains(QDir::toNativeSeparators(fake.path(kDb))),
-                 qPrintable(error));
-    }
-
     void missingFileWithoutDemoData() {
         FakePlatform fake;
         QString error;
@@ -266,33 +227,41 @@ private Q_SLOTS:
         QVERIFY2(error.contains("not found") && error.contains("none.mdb"), qPrintable(error));
     }
 
-    // Damaged Access files: libmdb hangs, crashes or silently returns too little on them.
-    // Each is reported as damaged, promptly; the two whose damage lies in a column-property
-    // blob (which the reader never decodes) read in full.
-    void damagedFiles_data() {
+    // Files that cannot be read: a message naming the file, promptly. libmdb hangs,
+    // crashes or silently returns too little on the damaged ones; the two whose damage
+    // lies in a column-property blob (which the reader never decodes) read in full. (An
+    // empty file, garbage and other damage are met through the glossary window in the
+    // hardening suite.)
+    void unreadableFiles_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("truncated") << "glossary-corrupt/db1.mdb" << false;
-        QTest::newRow("random catalog") << "glossary-corrupt-random/db1.mdb" << false;
-        QTest::newRow("random data page") << "glossary-corrupt-data/db1.mdb" << false;
-        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb" << true;
-        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb" << true;
+        QTest::addColumn<QString>("says"); // empty: read in full
+        QTest::newRow("other password") << "glossary-otherpass/db1.mdb"
+                                        << "password";
+        QTest::newRow("truncated") << "glossary-corrupt/db1.mdb"
+                                   << "damaged";
+        QTest::newRow("random catalog") << "glossary-corrupt-random/db1.mdb"
+                                        << "damaged";
+        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb"
+                                      << "";
+        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb"
+                                        << "";
     }
-    void damagedFiles() {
+    void unreadableFiles() {
         QFETCH(QString, file);
-        QFETCH(bool, readable);
+        QFETCH(QString, says);
         FakePlatform fake;
         install(fake, file);
         QElapsedTimer clock;
         clock.start();
         const Read r = query(kDb, kGlossarySql);
         QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
-        if (readable) {
+        if (says.isEmpty()) {
             QCOMPARE(r.error, QString());
             QCOMPARE(r.rows, sortedGlossary());
         } else {
             QVERIFY(r.rows.isEmpty());
-            QVERIFY2(r.error.contains("damaged") && r.error.contains("db1.mdb"),
+            QVERIFY2(r.error.contains(says) &&
+                         r.error.contains(QDir::toNativeSeparators(fake.path(kDb))),
                      qPrintable(r.error));
         }
     }
@@ -324,7 +293,8 @@ private Q_SLOTS:
         QVERIFY2(r.error.contains("damaged"), qPrintable(r.error));
     }
 
-    // The helper's output is checked to the byte: anything cut short is damage.
+    // The helper's output is checked to the byte (a cut anywhere is damage: the fuzz target
+    // and the "cut short" reader above).
     void parsesReaderOutput() {
         using reference::detail::MdbOutput;
         using reference::detail::parseMdbOutput;
@@ -337,40 +307,12 @@ private Q_SLOTS:
         QCOMPARE(ok.table.rows.size(), 2);
         QVERIFY(!ok.table.rows[1][0].isNull() && ok.table.rows[1][0].toString().isEmpty());
         QVERIFY(ok.table.rows[1][1].isNull());
-        for (int n = 0; n < whole.size(); ++n)
-            QCOMPARE(parseMdbOutput(whole.left(n)).verdict, MdbOutput::Verdict::Damaged);
         QByteArray fewer = whole;
         fewer.replace("rows 2", "rows 3");
         QVERIFY(parseMdbOutput(fewer).reason.contains("2 of the 3"));
         QCOMPARE(parseMdbOutput("TSMDB 1\nmissing\n").verdict, MdbOutput::Verdict::Missing);
         QCOMPARE(parseMdbOutput("TSMDB 1\ntable 999999999999:x\n").verdict,
                  MdbOutput::Verdict::Damaged);
-    }
-
-    // The file is read again for each query: when it vanishes or turns unreadable after
-    // the open, the next query says so.
-    void fileGoneBetweenQueries() {
-        FakePlatform fake;
-        install(fake, "glossary/db1.mdb");
-        QString error;
-        auto db = Database::OpenDatabase(kDb, kPassword, &error);
-        QVERIFY(db);
-        QVERIFY(db->CreateDynaset(QStringLiteral("SELECT * from glosary"), &error));
-        // An already loaded table stays readable.
-        QVERIFY(QFile::remove(fake.path(kDb)));
-        QVERIFY(db->CreateDynaset(QStringLiteral("SELECT count(*) from glosary"), &error));
-        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
-        QVERIFY2(error.contains("not found") || error.contains("no longer"), qPrintable(error));
-
-        // Replaced by a file with another password.
-        install(fake, "glossary-otherpass/db1.mdb");
-        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
-        QVERIFY2(error.contains("password"), qPrintable(error));
-
-        // Replaced by a folder: it cannot be read (by any user, root included).
-        QVERIFY(QFile::remove(fake.path(kDb)) && QDir().mkdir(fake.path(kDb)));
-        QVERIFY(!db->CreateDynaset(QStringLiteral("SELECT * from other"), &error));
-        QVERIFY2(error.contains("cannot be read"), qPrintable(error));
     }
 
     // Page 0 of an Access 97 (Jet3) file protected with the program's password: the
@@ -413,17 +355,10 @@ private Q_SLOTS:
         QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->created, 39114.5);
         QVERIFY(!decodeJetHeader(page0("glossary-notmdb/db1.mdb")));
 
-        using reference::detail::checkJetHeader;
-        using reference::detail::JetCheck;
         const QByteArray good = readAll(fixture("glossary/db1.mdb"));
-        QCOMPARE(checkJetHeader(good.left(4096), good.size(), kPassword), JetCheck::Ok);
-        QCOMPARE(checkJetHeader(good.left(4096), good.size(), QStringLiteral("OWL4827")),
-                 JetCheck::WrongPassword);
-        QCOMPARE(checkJetHeader(good.left(4096), good.size() - 1, kPassword), JetCheck::Truncated);
-        const QByteArray nopass = readAll(fixture("glossary-nopass/db1.mdb")).left(4096);
-        QCOMPARE(checkJetHeader(nopass, good.size(), QStringLiteral("anything")), JetCheck::Ok);
-        for (int n = 0; n <= 200; ++n)
-            QVERIFY(checkJetHeader(good.left(n), n, kPassword) != JetCheck::Ok);
+        QCOMPARE(reference::detail::checkJetHeader(good.left(4096), good.size(),
+                                                   QStringLiteral("OWL4827")),
+                 reference::detail::JetCheck::WrongPassword);
         // A creation date that is no number must not upset the decoding.
         QByteArray odd = good.left(4096);
         for (int i = 0x72; i < 0x7A; ++i)

@@ -2,6 +2,7 @@
 
 // What every window test shares: a fixture that puts every piece of shared state back
 // before each test, and the helpers the suites use to open windows and read them.
+#include "shell/window_registry.h"
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
@@ -16,6 +17,10 @@ namespace testing {
 // Sets the shared language as the main window's settings panel does, and the temperature
 // unit when one is given.
 void setLanguage(int language, int unit = 0);
+
+inline shell::WindowRegistry& registry() {
+    return shell::WindowRegistry::instance();
+}
 
 // Loads a window through the registry, as the menu does, and makes it the active window
 // so that focus changes are delivered.
