@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl1-mesa-dev
-    libsqlite3-dev mdbtools-dev libglib2.0-dev
+    # libmdb's link flags (pkg-config) name glib and pcre2, so their headers are needed too.
+    libsqlite3-dev mdbtools-dev libglib2.0-dev libpcre2-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
     dpkg-dev file appstream desktop-file-utils
 )
