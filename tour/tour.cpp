@@ -66,7 +66,6 @@ void Tour::start() {
     if (m_running || m_steps.empty()) return;
     m_running = true;
     m_index = 0;
-    m_laps = 1;
     qApp->installEventFilter(this);
     m_next.start(0);
 }
@@ -96,7 +95,6 @@ void Tour::runStep() {
             return;
         }
         m_index = 0;
-        ++m_laps;
     }
     const std::size_t index = m_index++;
     const Step& step = m_steps[index];

@@ -69,8 +69,6 @@ public:
     // Steps whose action returned true, and those it could not do.
     int stepsDone() const { return m_done; }
     int stepsSkipped() const { return m_skipped; }
-    // Laps of the whole list started.
-    int laps() const { return m_laps; }
     const CaptionWindow& captionWindow() const { return m_caption; }
 
 Q_SIGNALS:
@@ -95,7 +93,6 @@ private:
     std::size_t m_index = 0;
     int m_done = 0;
     int m_skipped = 0;
-    int m_laps = 0;
 };
 
 } // namespace tour

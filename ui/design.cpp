@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace ui {
 
@@ -83,6 +84,14 @@ void Design::get(std::initializer_list<Member> members) const {
     for (const Member& m : members)
         if (!m.assign(m.slot, widget(QString::fromLatin1(m.name))))
             qFatal("Design: control %s has another type", m.name);
+}
+
+QWidget* makeTabs(const DesignRow& row, QWidget* parent) {
+    auto* tabs = qobject_cast<QTabWidget*>(parent);
+    if (!tabs) return new QTabWidget(parent);
+    auto* page = new QWidget;
+    tabs->addTab(page, QString::fromUtf8(row.caption));
+    return page;
 }
 
 } // namespace ui

@@ -86,4 +86,8 @@ private:
     QHash<QString, QWidget*> m_widgets;
 };
 
+// Maker for rows of kind Other that are a tab control and its pages: a row inside a tab
+// control is a page of it, titled with the row's caption; any other row is a tab control.
+QWidget* makeTabs(const DesignRow& row, QWidget* parent);
+
 } // namespace ui

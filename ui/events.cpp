@@ -113,13 +113,6 @@ void onGotFocus(QWidget* control, std::function<void()> handler) {
     });
 }
 
-void onLostFocus(QWidget* control, std::function<void()> handler) {
-    new EventHook(control, QEvent::FocusOut, [h = std::move(handler)](QEvent*) {
-        h();
-        return false;
-    });
-}
-
 void onClick(QWidget* control, std::function<void()> handler) {
     new EventHook(control, QEvent::MouseButtonRelease,
                   [control, h = std::move(handler)](QEvent* e) {

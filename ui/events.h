@@ -12,9 +12,8 @@ namespace ui {
 // Qt::Key_Escape, Qt::Key_Up ...) while the control has the focus. Returning true
 // consumes the key. The handler lives as long as the control.
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler);
-// Got-focus and lost-focus handlers of a control.
+// Got-focus handler of a control.
 void onGotFocus(QWidget* control, std::function<void()> handler);
-void onLostFocus(QWidget* control, std::function<void()> handler);
 // Click handler of a control that has no clicked signal (a label, a picture): runs when the
 // left button is released over it.
 void onClick(QWidget* control, std::function<void()> handler);

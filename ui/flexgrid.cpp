@@ -78,10 +78,6 @@ void FlexGrid::setFixedCols(int n) {
     restyle();
 }
 
-int FlexGrid::colWidth(int col) const {
-    return twips(columnWidth(col));
-}
-
 void FlexGrid::setColWidth(int col, int tw) {
     setColumnWidth(col, px(tw));
 }

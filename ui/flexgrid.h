@@ -18,12 +18,10 @@ public:
     void setRows(int n);
     int cols() const { return columnCount(); }
     void setCols(int n);
-    int fixedRows() const { return m_fixedRows; }
     void setFixedRows(int n);
     int fixedCols() const { return m_fixedCols; }
     void setFixedCols(int n);
 
-    int colWidth(int col) const;
     void setColWidth(int col, int twips);
     Qt::Alignment colAlignment(int col) const;
     void setColAlignment(int col, Qt::Alignment a);

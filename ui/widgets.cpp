@@ -1,38 +1,9 @@
 #include "ui/widgets.h"
 
-#include "ui/twips.h"
-
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace ui {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    place(b, left, top, width, height);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
-              int width, int height) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    place(l, left, top, width, height);
-    return l;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                 int width, int height) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    place(f, left, top, width, height);
-    return f;
-}
 
 void paintBack(QWidget* w, const QColor& back) {
     QPalette p = w->palette();

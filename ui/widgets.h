@@ -1,15 +1,11 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 
-class QGroupBox;
 class QLabel;
-class QPushButton;
 class QWidget;
 
-// Construction and painting helpers shared by the windows. Every control gets its design
-// name as objectName and its geometry in twips.
+// Colours and painting helpers shared by the windows.
 namespace ui {
 
 // Colours of the design, by what they look like.
@@ -20,14 +16,6 @@ inline const QColor kDarkBlue{0, 0, 128};
 inline const QColor kBlue{0, 0, 255};
 inline const QColor kGrey{192, 192, 192};
 inline const QColor kLightGrey{224, 224, 224};
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height);
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
-              int width, int height);
-// A frame; `caption` may be empty (then it has no title).
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                 int width, int height);
 
 // Background (filled) and text colour of a widget, touching only the roles a label or frame
 // draws with, so that buttons and lists placed inside keep their own colours. (setBackColor

@@ -108,15 +108,11 @@ void plot(QChartView* view, const QList<qreal>& values) {
 QWidget* Form28::makeRecordedData(const ui::DesignRow& row, QWidget* parent) {
     const QString name = QString::fromLatin1(row.name);
     if (name == QLatin1String("SSTab1")) {
-        auto* tabs = new QTabWidget(parent);
+        QWidget* tabs = ui::makeTabs(row, parent);
         dressOverlay(tabs);
         return tabs;
     }
-    if (name.startsWith(QLatin1String("SSTab1Page"))) {
-        auto* page = new QWidget;
-        static_cast<QTabWidget*>(parent)->addTab(page, QString::fromUtf8(row.caption));
-        return page;
-    }
+    if (name.startsWith(QLatin1String("SSTab1Page"))) return ui::makeTabs(row, parent);
     // Graph2 and Graph4 stand in, grey, until Read fills Graph1 and Graph3.
     const bool runTime = name == QLatin1String("Graph1") || name == QLatin1String("Graph2");
     const QStringList categories = runTime

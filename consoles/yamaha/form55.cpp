@@ -71,14 +71,6 @@ constexpr ui::DesignRow kDesign[] = {
     {"Command3", Kind::Button, "Frame1", 6840, 360, 1815, 300, "Command3", "Exit"},
 };
 
-// The tab control and its pages, which the standard kinds do not cover.
-QWidget* makeTabs(const ui::DesignRow& row, QWidget* parent) {
-    if (!*row.parent) return new QTabWidget(parent);
-    auto* page = new QWidget;
-    static_cast<QTabWidget*>(parent)->addTab(page, QString::fromLatin1(row.caption));
-    return page;
-}
-
 void setUpGrid(ui::FlexGrid* grid, int rows, std::initializer_list<int> widths,
                std::initializer_list<Qt::Alignment> alignments) {
     grid->setCols(static_cast<int>(widths.size()));
@@ -145,7 +137,7 @@ Form55::Form55(QWidget* parent) : ui::Form(parent) {
     setWindowTitle(QLatin1String(kWindowTitle));
     setClientSizeTw(kClientWidth, kClientHeight);
 
-    const ui::Design design(this, kDesign, makeTabs);
+    const ui::Design design(this, kDesign, ui::makeTabs);
     design.get({{Combo1, "Combo1"},
                 {SSTab1, "SSTab1"},
                 {Frame4, "Frame4"},
