@@ -241,10 +241,8 @@ private Q_SLOTS:
                                    << "damaged";
         QTest::newRow("random catalog") << "glossary-corrupt-random/db1.mdb"
                                         << "damaged";
-        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb"
-                                      << "";
-        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb"
-                                        << "";
+        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb" << QString();
+        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb" << QString();
     }
     void unreadableFiles() {
         QFETCH(QString, file);
