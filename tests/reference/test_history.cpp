@@ -158,14 +158,6 @@ private Q_SLOTS:
         QCOMPARE(f->Text3->cursorPosition(), 4);
         QTest::keyClick(f->Text3, Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), f->Text3);
-
-        // Tabbing in does the same (the ui layer's fields, tested there in every way).
-        f->Text4->setCursorPosition(0);
-        QTest::keyClick(f->Text3, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-        QCOMPARE(QApplication::focusWidget(), f->Text4);
-        QVERIFY(!f->Text4->hasSelectedText());
-        QCOMPARE(f->Text4->cursorPosition(), 2);
     }
 
     void escapeInAFieldGoesBackToTheMainWindow() {
