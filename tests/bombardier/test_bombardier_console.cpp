@@ -67,15 +67,13 @@ private Q_SLOTS:
     void connectHidesOpenMaintenanceFrames() {
         FakePlatform fake;
         Form28* f = openConsole();
-        for (QWidget* w : {static_cast<QWidget*>(f->Frame5), static_cast<QWidget*>(f->Frame8),
-                           static_cast<QWidget*>(f->Frame9), static_cast<QWidget*>(f->Frame10)})
+        const auto frames = {f->Frame5, f->Frame8, f->Frame9, f->Frame10};
+        for (QGroupBox* w : frames)
             w->show();
         f->Command29->click();
-        QVERIFY(!f->Frame5->isVisible() && !f->Frame8->isVisible());
-        QVERIFY(!f->Frame9->isVisible() && !f->Frame10->isVisible());
+        for (QGroupBox* w : frames)
+            QVERIFY(!w->isVisible());
     }
-
-    // ---- Re-entrancy ----
 
     void diagnosisInsideDiagnosisReportsOnce() {
         FakePlatform fake;
@@ -88,8 +86,6 @@ private Q_SLOTS:
         QCOMPARE(f->List1->count(), 14);
         QVERIFY(!f->Frame14->isVisible());
     }
-
-    // ---- Diagnosis and Erase Faults ----
 
     void reportFollowsTheLanguage_data() {
         QTest::addColumn<int>("language");
@@ -125,10 +121,10 @@ private Q_SLOTS:
         QCOMPARE(f->faultsStored, 0);
     }
 
+    // Info clicked while Diagnosis is still communicating opens the tabs under the message
+    // that follows; closing the message focuses Exit, which closes the tabs, also in a
+    // console that is not the active window.
     void closingTheMessageGivesExitItsFocusAction() {
-        // Info clicked while Diagnosis is still communicating opens the tabs under the
-        // message that follows; closing the message focuses Exit, which closes the tabs,
-        // also in a console that is not the active window.
         FakePlatform fake;
         Form28* f = connectedConsole();
         f->Command1->click();

@@ -199,57 +199,47 @@ private Q_SLOTS:
         QVERIFY(!f->Check6[0]->isChecked() && !f->Check4->isChecked());
     }
 
-    // Settings opens over Service; Actuators opens over both, disables the console, and
-    // its Exit hides only itself.
-    void actuatorsOverServiceAndSettings() {
+    // Frames opened in turn. Each row: the buttons clicked | the frames shown | the frame
+    // on top and the one under it | the console's buttons (all, none, -: not checked) | the
+    // focus, the top frame's Exit and the frames it leaves.
+    void framesOverFrames_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("Settings over Service")
+            << "Command47 Command21|Frame9 Frame10|Frame9 Frame10|all|";
+        QTest::newRow("Actuators over both, Exit hides only itself")
+            << "Command47 Command21 Command6|Frame8 Frame9 Frame10|Frame8 Frame9|none|"
+               "Command18 Command18 Frame9 Frame10";
+        QTest::newRow("Change Total Hours replaces Settings")
+            << "Command47 Command21 Command52|Frame10 Frame11|Frame11 Frame10|-|"
+               "Command51 Command53 Frame10";
+        QTest::newRow("Service hides Settings") << "Command21 Command47|Frame10||-|";
+        QTest::newRow("Keys hide both") << "Command47 Command21 Command33|Frame5||none|";
+        QTest::newRow("message panel stays over a frame opened after it")
+            << "Command1 Command21|Frame9|Frame7 Frame9|-|";
+    }
+    void framesOverFrames() {
+        QFETCH(QString, row);
+        const QStringList part = row.split('|');
         FakePlatform fake;
         Form28* f = connectedConsole();
-        f->Command47->click();
-        f->Command21->click();
-        QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
-        QVERIFY(isOver(f, f->Frame9, f->Frame10));
-        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
-        f->Command6->click();
-        QVERIFY(isOver(f, f->Frame8, f->Frame9));
-        QCOMPARE(enabledButtons(f), QStringList());
-        QCOMPARE(QApplication::focusWidget(), f->Command18);
-        f->Command18->click();
-        QCOMPARE(shownFrames(f), (QStringList{"Frame9", "Frame10"}));
+        const auto button = [&](const QString& n) { return f->findChild<QPushButton*>(n); };
+        for (const QString& n : part[0].split(' '))
+            button(n)->click();
+        QCOMPARE(shownFrames(f).join(' '), part[1]);
+        if (!part[2].isEmpty()) {
+            auto* upper = f->findChild<QWidget*>(part[2].section(' ', 0, 0));
+            auto* lower = f->findChild<QWidget*>(part[2].section(' ', 1, 1));
+            QVERIFY(upper->isVisible() && isOver(f, upper, lower));
+        }
+        if (part[3] != "-")
+            QCOMPARE(enabledButtons(f),
+                     part[3] == "all" ? allButtonsButFreezeFrame(f) : QStringList());
+        if (part[4].isEmpty()) return;
+        QStringList left = part[4].split(' ');
+        QCOMPARE(QApplication::focusWidget(), button(left.takeFirst()));
+        button(left.takeFirst())->click();
+        QCOMPARE(shownFrames(f), left);
         expectConsoleRestored(f);
-    }
-
-    // Change Total Hours replaces Settings and lies over Service.
-    void changeTotalHoursReplacesSettings() {
-        FakePlatform fake;
-        Form28* f = connectedConsole();
-        f->Command47->click();
-        f->Command21->click();
-        f->Command52->click();
-        QCOMPARE(shownFrames(f), (QStringList{"Frame10", "Frame11"}));
-        QVERIFY(isOver(f, f->Frame11, f->Frame10));
-        QCOMPARE(QApplication::focusWidget(), f->Command51);
-        QVERIFY(f->Label23->isVisible() && f->Label25->isVisible() && !f->Text5->isVisible());
-        f->Command53->click();
-        expectConsoleRestored(f);
-    }
-
-    void serviceHidesSettingsAndKeysHideBoth() {
-        FakePlatform fake;
-        Form28* f = connectedConsole();
-        f->Command21->click();
-        f->Command47->click();
-        QCOMPARE(shownFrames(f), QStringList{"Frame10"});
-        f->Command21->click();
-        f->Command33->click();
-        QCOMPARE(shownFrames(f), QStringList{"Frame5"});
-    }
-
-    void messagePanelStaysOverAFrameOpenedAfterIt() {
-        FakePlatform fake;
-        Form28* f = connectedConsole();
-        f->Command1->click();
-        f->Command21->click();
-        QVERIFY(f->Frame7->isVisible() && isOver(f, f->Frame7, f->Frame9));
     }
 };
 

@@ -134,11 +134,6 @@ private Q_SLOTS:
         QCOMPARE(r.error, QString());
         // Compares Null apart from "" (CDI's en, WOT's fr are Null; EGT's it is "").
         QCOMPARE(r.rows, sortedGlossary());
-        QStringList order;
-        for (const QVariantList& row : r.rows)
-            order << row[0].toString();
-        QCOMPARE(order.mid(14, 4), (QStringList{"IAT", "iBR", "ISC", "kPa"}));
-        QCOMPARE(order.indexOf("O2") + 1, order.indexOf("OBD"));
     }
 
     // Text compares without regard to case, as Access does; values are bound, never pasted
@@ -241,10 +236,8 @@ private Q_SLOTS:
                                    << "damaged";
         QTest::newRow("random catalog") << "glossary-corrupt-random/db1.mdb"
                                         << "damaged";
-        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb"
-                                      << "";
-        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb"
-                                        << "";
+        QTest::newRow("hangs libmdb") << "glossary-corrupt-hang/db1.mdb" << QString();
+        QTest::newRow("crashes libmdb") << "glossary-corrupt-crash/db1.mdb" << QString();
     }
     void unreadableFiles() {
         QFETCH(QString, file);
@@ -350,9 +343,8 @@ private Q_SLOTS:
         QCOMPARE(decodeJetHeader(page0("glossary-otherpass/db1.mdb"))->password,
                  QStringLiteral("wrongpass"));
         QCOMPARE(decodeJetHeader(page0("glossary-nopass/db1.mdb"))->password, QString());
-        QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->password,
-                 QStringLiteral("owl4827"));
-        QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->created, 39114.5);
+        const auto v2003 = decodeJetHeader(page0("glossary-v2003/db1.mdb"));
+        QCOMPARE(v2003->password + '|' + QString::number(v2003->created), "owl4827|39114.5");
         QVERIFY(!decodeJetHeader(page0("glossary-notmdb/db1.mdb")));
 
         const QByteArray good = readAll(fixture("glossary/db1.mdb"));

