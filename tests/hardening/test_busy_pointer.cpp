@@ -15,23 +15,18 @@ using testing::FakePlatform;
 
 namespace {
 
-// Runs each action once, at the first yield at which its condition holds.
-struct Script {
-    struct Step {
-        std::function<bool()> when;
-        std::function<void()> what;
-        bool done = false;
-    };
-    QList<Step> steps;
-    void onYield() {
-        for (Step& s : steps)
-            if (!s.done && s.when()) {
-                s.done = true;
-                s.what();
+// Actions each run once, at the first yield at which its condition holds; the script is
+// empty once all have run.
+using Script = QList<std::pair<std::function<bool()>, std::function<void()>>>;
+void runAtYields(FakePlatform& fake, Script& script) {
+    fake.onYield = [&script](long long) {
+        for (qsizetype i = 0; i < script.size(); ++i)
+            if (script[i].first()) {
+                script.takeAt(i).second();
                 return;
             }
-    }
-};
+    };
+}
 
 } // namespace
 
@@ -41,17 +36,15 @@ private Q_SLOTS:
 
     void kawasakiActuatorPanelReopenedDuringATest() {
         FakePlatform fake;
-        auto* f =
-            qobject_cast<kawasaki::Form71*>(testing::registry().load(QStringLiteral("Form71")));
-        QVERIFY(f);
+        auto* f = testing::open<kawasaki::Form71>("Form71");
         f->Command29->click(); // connected: the function buttons are enabled
         QVERIFY(!fake.busy);
 
         // The actuator panel opens while the fault history is being read; the history
         // panel then opens over it.
-        Script script;
-        script.steps << Script::Step{[] { return true; }, [f] { f->Command31->click(); }};
-        fake.onYield = [&](long long) { script.onYield(); };
+        const auto now = [] { return true; };
+        Script script = {{now, [f] { f->Command31->click(); }}};
+        runAtYields(fake, script);
         f->Command20->click();
         QVERIFY(f->Command21->isEnabled());
         QVERIFY(!fake.busy);
@@ -59,18 +52,16 @@ private Q_SLOTS:
         // A test runs; during it the history panel closes (which enables the console
         // buttons), and while the test waits (inside some other window's loop, say) the
         // actuator panel is opened again and a second test runs to its end.
-        script.steps.clear();
-        script.steps << Script::Step{[] { return true; }, [f] { f->Command21->click(); }}
-                     << Script::Step{[f] { return f->Command31->isEnabled(); },
-                                     [f] {
-                                         f->Command31->click();
-                                         f->Command17->click();
-                                     }};
+        script = {{now, [f] { f->Command21->click(); }},
+                  {[f] { return f->Command31->isEnabled(); },
+                   [f] {
+                       f->Command31->click();
+                       f->Command17->click();
+                   }}};
         f->Command33->click();
         fake.onYield = nullptr;
 
-        QVERIFY(std::all_of(script.steps.begin(), script.steps.end(),
-                            [](const Script::Step& s) { return s.done; }));
+        QVERIFY(script.isEmpty());
         QVERIFY2(!fake.busy, "the hourglass stays after every handler has returned");
     }
 };

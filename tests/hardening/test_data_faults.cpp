@@ -77,28 +77,13 @@ QByteArray hugeBmp(qint32 side) {
     return b;
 }
 
-bool showsPicture(const QLabel* image) {
-    return !image->pixmap().isNull();
-}
-
-// An SQLite glossary of one row, for the lock test.
-void writeSqliteGlossary(const QString& path) {
-    QVERIFY(testing::writeSqlite(
-        path, {{"glosary",
-                {"siglas", "sp", "en", "fr", "it"},
-                {{"ECM", "Módulo", "Engine Control Module", "Module", "Modulo"}}}}));
-}
-
+using testing::chooseModel;
 using testing::open;
-
-void closeAll() {
-    shell::WindowRegistry::instance().unloadAll();
-    testing::flushDeletes();
-}
 
 // The glossary is opened afresh; returns how many abbreviations it lists.
 int openGlossary(FakePlatform& fake, QStringList* messages) {
-    closeAll();
+    shell::WindowRegistry::instance().unloadAll();
+    testing::flushDeletes();
     fake.messages.clear();
     auto* f = open<reference::Form9>("Form9");
     if (!f) return -1;
@@ -111,10 +96,6 @@ int openGlossary(FakePlatform& fake, QStringList* messages) {
     testing::flushDeletes();
     if (shell::WindowRegistry::instance().find(QStringLiteral("Form9"))) return -2;
     return rows;
-}
-
-void chooseModel(yamaha::Form55* f, int index) {
-    testing::chooseModel(f->Combo1, index);
 }
 
 int filledRows(const ui::FlexGrid* grid) {
@@ -159,15 +140,15 @@ private Q_SLOTS:
 
         auto* f = open<reference::Form6>("Form6");
         QVERIFY(f);
-        QVERIFY(!showsPicture(f->Image1)); // ok.jpg is a folder
+        QVERIFY(f->Image1->pixmap().isNull()); // ok.jpg is a folder
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
         f->Command3->click(); // s4.jpg is garbage: the large image stays empty
-        QVERIFY(!showsPicture(f->Image1));
+        QVERIFY(f->Image1->pixmap().isNull());
         QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
         f->Command4->click();
-        QVERIFY(!showsPicture(f->Image2));
-        QVERIFY(!showsPicture(f->Image4));
-        QVERIFY(!showsPicture(f->Image5));
+        QVERIFY(f->Image2->pixmap().isNull());
+        QVERIFY(f->Image4->pixmap().isNull());
+        QVERIFY(f->Image5->pixmap().isNull());
         // A cut-short JPEG shows what it holds or nothing; both are fine.
         f->Image4_Click();
         f->Image5_Click();
@@ -178,10 +159,10 @@ private Q_SLOTS:
         // Sound pictures again: the next click shows them.
         fake.writeFile(kPictures + "s4.jpg", bundled(kPictures + "s4.jpg"));
         f->Command3->click();
-        QVERIFY(showsPicture(f->Image1));
-        QCOMPARE(Form6Picture(f), QStringLiteral("s4.jpg"));
+        QVERIFY(!f->Image1->pixmap().isNull());
+        QCOMPARE(reference::Form6::pictureOf(f->Image1), QStringLiteral("s4.jpg"));
         f->Command1->click(); // ok.jpg fails again: Polaris stays on show
-        QCOMPARE(Form6Picture(f), QStringLiteral("s4.jpg"));
+        QCOMPARE(reference::Form6::pictureOf(f->Image1), QStringLiteral("s4.jpg"));
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
     }
 
@@ -196,12 +177,12 @@ private Q_SLOTS:
         QVERIFY(f);
         QVERIFY(f->Image1->text().contains(QStringLiteral("land.jpg")));
         QVERIFY(f->Image2->text().contains(QStringLiteral("yy1.jpg")));
-        chooseModel(f, 0);
+        chooseModel(f->Combo1, 0);
         QVERIFY(f->Image1->text().contains(QStringLiteral("yh2.bmp")));
         QVERIFY(f->Image2->text().contains(QStringLiteral("yh1.bmp")));
         QCOMPARE(f->List1->count(), 39);
-        chooseModel(f, 6); // the Apex pictures are sound
-        QVERIFY(showsPicture(f->Image1) && showsPicture(f->Image2));
+        chooseModel(f->Combo1, 6); // the Apex pictures are sound
+        QVERIFY(!f->Image1->pixmap().isNull() && !f->Image2->pixmap().isNull());
         QVERIFY(fake.messages.isEmpty());
     }
 
@@ -251,7 +232,11 @@ private Q_SLOTS:
     // says so; once the lock is gone the next opening reads it.
     void lockedDatabase() {
         FakePlatform fake;
-        writeSqliteGlossary(fake.path(kGlossary));
+        QVERIFY(testing::writeSqlite(
+            fake.path(kGlossary),
+            {{"glosary",
+              {"siglas", "sp", "en", "fr", "it"},
+              {{"ECM", "Módulo", "Engine Control Module", "Module", "Modulo"}}}}));
         QStringList messages;
         QCOMPARE(openGlossary(fake, &messages), 1);
 
@@ -282,18 +267,18 @@ private Q_SLOTS:
         fake.writeFile(kDetails, details);
         auto* f = open<yamaha::Form55>("Form55");
         QVERIFY(f);
-        chooseModel(f, 0);
+        chooseModel(f->Combo1, 0);
         const int sound = filledRows(f->MSFlexGrid1);
         QVERIFY(sound > 0);
         QVERIFY(fake.messages.isEmpty());
 
         fake.writeFile(kCodes, codes.left(codes.size() / 2 + 1));
-        chooseModel(f, 1);
+        chooseModel(f->Combo1, 1);
         QCOMPARE(fake.messages.size(), 1);
         QVERIFY(fake.messages[0].contains(QStringLiteral("Y1.mdb")));
         QCOMPARE(filledRows(f->MSFlexGrid1), 0);
         fake.writeFile(kCodes, codes);
-        chooseModel(f, 2);
+        chooseModel(f->Combo1, 2);
         QCOMPARE(filledRows(f->MSFlexGrid1), sound);
 
         // Details: a sound lookup, then the file turns into a folder before the next one.
@@ -312,11 +297,6 @@ private Q_SLOTS:
         QVERIFY(fake.messages[0].contains(QStringLiteral("folder")));
         QCOMPARE(filledRows(f->MSFlexGrid2), 0);
         QCOMPARE(f->SSTab1->currentIndex(), 1);
-    }
-
-private:
-    static QString Form6Picture(const reference::Form6* f) {
-        return reference::Form6::pictureOf(f->Image1);
     }
 };
 

@@ -72,24 +72,20 @@ bool writeInChild(const QString& root, int value, rlim_t sizeLimit) {
     return child.exitCode() == 0;
 }
 
-// A small tmpfs on `folder`, or false when mounting is not allowed here.
-bool mountSmallFilesystem(const QString& folder, const char* size) {
-    if (!g_ownMounts) return false;
-    const QByteArray options = QByteArray("size=") + size;
-    return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                   options.constData()) == 0;
+// A small tmpfs made the settings root; empty when mounting is not allowed here.
+QString smallDisk(FakePlatform& fake) {
+    const QString disk = fake.path(QStringLiteral("disk"));
+    QDir().mkpath(disk);
+    if (!g_ownMounts ||
+        ::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        return {};
+    fake.root = disk;
+    return disk;
 }
 
 bool remountReadOnly(const QString& folder) {
     return ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
                    nullptr) == 0;
-}
-
-Form3* openMainWindow() {
-    auto& registry = WindowRegistry::instance();
-    registry.unloadAll();
-    testing::flushDeletes();
-    return qobject_cast<Form3*>(registry.load(QStringLiteral("Form3")));
 }
 
 } // namespace
@@ -118,8 +114,7 @@ private Q_SLOTS:
             fake.root = fake.path(QStringLiteral("plain")) + QStringLiteral("/root");
             prepareRootFolder();
         }
-        Form3* main = openMainWindow();
-        QVERIFY(main);
+        Form3* main = testing::open<Form3>("Form3");
         QCOMPARE(ERRORS32::LanguageIndex, short(1));
         QCOMPARE(ERRORS32::PortType, short(24));
         QCOMPARE(ERRORS32::TemperatureUnit, short(1));
@@ -164,10 +159,8 @@ private Q_SLOTS:
     // again the next write succeeds.
     void fullFilesystem() {
         FakePlatform fake;
-        const QString disk = fake.path(QStringLiteral("disk"));
-        QDir().mkpath(disk);
-        if (!mountSmallFilesystem(disk, "64k")) QSKIP("mounting a small filesystem is not allowed");
-        fake.root = disk;
+        const QString disk = smallDisk(fake);
+        if (disk.isEmpty()) QSKIP("mounting a small filesystem is not allowed");
         fake.writeFile(QStringLiteral("languaje.DAT"), record("2"));
         fake.writeFile(QStringLiteral("sett.DAT"), record("2") + '\0');
         {
@@ -184,8 +177,7 @@ private Q_SLOTS:
         QCOMPARE(snapshot(disk), expected);
 
         // The program starts on what it reads, and its settings panel goes on working.
-        Form3* main = openMainWindow();
-        QVERIFY(main);
+        Form3* main = testing::open<Form3>("Form3");
         QCOMPARE(ERRORS32::LanguageIndex, short(2));
         QCOMPARE(ERRORS32::TemperatureUnit, short(2));
         main->Option2[6]->click();
@@ -203,17 +195,14 @@ private Q_SLOTS:
     // write touches anything.
     void readOnlyFilesystem() {
         FakePlatform fake;
-        const QString disk = fake.path(QStringLiteral("disk"));
-        QDir().mkpath(disk);
-        if (!mountSmallFilesystem(disk, "64k")) QSKIP("mounting a small filesystem is not allowed");
-        fake.root = disk;
+        const QString disk = smallDisk(fake);
+        if (disk.isEmpty()) QSKIP("mounting a small filesystem is not allowed");
         fake.writeFile(QStringLiteral("languaje.DAT"), record("2"));
         fake.writeFile(QStringLiteral("porttype.DAT"), record("25"));
         QVERIFY(remountReadOnly(disk));
         const auto expected = snapshot(disk);
 
-        Form3* main = openMainWindow();
-        QVERIFY(main);
+        Form3* main = testing::open<Form3>("Form3");
         QCOMPARE(ERRORS32::LanguageIndex, short(2));
         QCOMPARE(ERRORS32::PortType, short(25));
         QCOMPARE(ERRORS32::PortNumber, 0); // port.DAT is missing and cannot be created

@@ -144,12 +144,15 @@ private:
             QList<QAction*> entries;
             for (QAction* a : actions)
                 if (!a->objectName().isEmpty() && !a->menu()) entries << a;
-            if (!entries.isEmpty()) trigger(entries[m_rng.bounded(entries.size())]);
+            if (entries.isEmpty()) return;
+            QAction* entry = entries[m_rng.bounded(entries.size())];
+            remember(QStringLiteral("menu ") + entry->objectName());
+            entry->trigger();
             return;
         }
         ui::Form* form = forms[m_rng.bounded(forms.size())];
         if (choice < 23) {
-            note(form, QStringLiteral("close"));
+            remember(form->objectName() + QStringLiteral(" close"));
             form->close();
             return;
         }
@@ -163,7 +166,7 @@ private:
         }
         if (candidates.isEmpty()) return;
         QPointer<QWidget> target = candidates[m_rng.bounded(candidates.size())];
-        note(form, target->objectName());
+        remember(form->objectName() + u' ' + target->objectName());
         if (auto* b = qobject_cast<QAbstractButton*>(target)) {
             if (m_rng.bounded(5) == 0) {
                 b->setFocus();
@@ -191,15 +194,6 @@ private:
         } else if (auto* l = qobject_cast<QListWidget*>(target)) {
             if (l->count() > 0) l->setCurrentRow(m_rng.bounded(l->count()));
         }
-    }
-
-    void trigger(QAction* a) {
-        remember(QStringLiteral("menu %1").arg(a->objectName()));
-        a->trigger();
-    }
-
-    void note(ui::Form* form, const QString& what) {
-        remember(QStringLiteral("%1 %2").arg(form->objectName(), what));
     }
 
     // The last actions, indented by how deep inside other handlers they ran.

@@ -2,23 +2,14 @@
 // change, and how much of each translated language is its own.
 #include "shell/catalog.h"
 #include "shell/errors32.h"
+#include "tests/support/window_test.h"
 #include "tools/catalog/catalog_shares.h"
 
 #include <QTest>
 #include <algorithm>
 #include <iterator>
 
-using namespace ERRORS32;
 using catalog_review::Origin;
-
-namespace {
-
-void fill(int language) {
-    LanguageIndex = static_cast<short>(language);
-    shell::FillLanguageCatalog();
-}
-
-} // namespace
 
 class TestCatalog : public QObject {
     Q_OBJECT
@@ -106,7 +97,7 @@ private Q_SLOTS:
                                       [&](const shell::CatalogRow& r) { return name == r.name; });
         QVERIFY(row != rows.end());
         for (int lang = 1; lang <= shell::kLanguageCount; ++lang) {
-            fill(lang);
+            testing::setLanguage(lang);
             QCOMPARE(*row->entry, expected[lang - 1]);
         }
     }

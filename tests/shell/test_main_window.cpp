@@ -18,17 +18,7 @@ using namespace ERRORS32;
 using shell::Form3;
 using testing::FakePlatform;
 
-namespace {
 using testing::bytes;
-
-Form3* loadMain() {
-    return testing::open<Form3>("Form3");
-}
-
-void press(QWidget* w, Qt::Key key) {
-    QTest::keyClick(w, key);
-}
-} // namespace
 
 class TestMainWindow : public testing::WindowTest {
     Q_OBJECT
@@ -36,7 +26,7 @@ private Q_SLOTS:
 
     void startsAsDesigned() {
         FakePlatform fake;
-        Form3* f = loadMain();
+        Form3* f = testing::open<Form3>("Form3");
         QCOMPARE(f->windowTitle(), QStringLiteral("Orvane V 1.20 (Demo)"));
         QVERIFY(f->isVisible());
         QVERIFY(!f->Frame1->isVisible() && !f->Frame4->isVisible() && !f->Frame7->isVisible());
@@ -46,7 +36,7 @@ private Q_SLOTS:
 
     void settingsPanelOnFirstStartMarksDefaultsAndWritesThem() {
         FakePlatform fake;
-        Form3* f = loadMain();
+        Form3* f = testing::open<Form3>("Form3");
         f->confi1->trigger();
         QVERIFY(f->Frame1->isVisible());
         QVERIFY(f->Option2[1]->isChecked() && f->Option4[1]->isChecked());
@@ -60,7 +50,7 @@ private Q_SLOTS:
         QCOMPARE(fake.readFile("sett.DAT"), bytes({1, 0, '1', 0}));
     }
 
-    // A choice is written the moment it is made.
+    // A choice is written the moment it is made, and is marked at the next start.
     void choiceIsSavedAtOnce_data() {
         QTest::addColumn<int>("group"); // 0 language, 1 port, 2 unit, 3 port type
         QTest::addColumn<int>("option");
@@ -76,41 +66,32 @@ private Q_SLOTS:
         QFETCH(int, option);
         QFETCH(QString, file);
         FakePlatform fake;
-        Form3* f = loadMain();
-        f->confi1->trigger();
-        const QList<QRadioButton*> groups[] = {f->Option2, f->Option1, f->Option4, f->Option3};
-        groups[group][option]->click();
-        QTEST(fake.readFile(file), "content");
-    }
-
-    void savedChoicesAreMarkedAtTheNextStart() {
-        FakePlatform fake;
-        fake.writeFile("languaje.DAT", bytes({1, 0, '2'}));
-        fake.writeFile("port.DAT", bytes({1, 0, '4'}));
-        fake.writeFile("sett.DAT", bytes({1, 0, '2', 0}));
-        Form3* f = loadMain();
-        f->confi1->trigger();
-        QVERIFY(f->Option1[5]->isChecked() && f->Option4[2]->isChecked());
-        QVERIFY(f->Option2[2]->isChecked());
-        QCOMPARE(f->Frame1->title(), QStringLiteral("Settings"));
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        QVERIFY(!f->Frame1->isVisible());
+        for (bool restarted : {false, true}) {
+            testing::registry().unloadAll();
+            testing::flushDeletes();
+            Form3* f = testing::open<Form3>("Form3");
+            f->confi1->trigger();
+            const QList<QRadioButton*> groups[] = {f->Option2, f->Option1, f->Option4, f->Option3};
+            if (restarted) QVERIFY(groups[group][option]->isChecked());
+            groups[group][option]->click();
+            QTEST(fake.readFile(file), "content");
+        }
     }
 
     void workshopKeys() {
         FakePlatform fake;
-        Form3* f = loadMain();
+        Form3* f = testing::open<Form3>("Form3");
         f->taller->trigger();
         QVERIFY(f->Frame4->isVisible());
         QCOMPARE(QApplication::focusWidget(), f->workshopFields[0]);
         QTest::keyClicks(f->workshopFields[0], QStringLiteral("Taller Demo"));
         for (int i = 0; i < 4; ++i) {
-            press(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), f->workshopFields[i + 1]);
         }
         QTest::keyClicks(f->workshopFields[4], QString(40, QLatin1Char('9')));
         QCOMPARE(f->workshopFields[4]->text().size(), 30);
-        press(f->workshopFields[4], Qt::Key_Return);
+        QTest::keyClick(f->workshopFields[4], Qt::Key_Return);
         QVERIFY(!f->Frame4->isVisible());
         for (QLineEdit* t : f->workshopFields)
             QVERIFY(t->text().isEmpty());
@@ -123,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(f->workshopFields[0]->cursorPosition(), 3);
         QVERIFY(!f->workshopFields[0]->hasSelectedText());
         f->workshopFields[2]->setFocus();
-        press(f->workshopFields[2], Qt::Key_Escape);
+        QTest::keyClick(f->workshopFields[2], Qt::Key_Escape);
         QVERIFY(!f->Frame4->isVisible());
         QVERIFY(f->workshopFields[0]->text().isEmpty());
     }
@@ -133,7 +114,7 @@ private Q_SLOTS:
     void panelsByLanguage() {
         FakePlatform fake;
         fake.writeFile("languaje.DAT", bytes({1, 0, '5'}));
-        Form3* f = loadMain();
+        Form3* f = testing::open<Form3>("Form3");
         f->taller->trigger();
         QCOMPARE(f->workshopLabels[0]->text(), QStringLiteral("Taller:"));
         LanguageIndex = 4;
@@ -154,7 +135,7 @@ private Q_SLOTS:
     void menuOpensOneInstanceAndSurvivesTheMainWindow() {
         FakePlatform fake;
         auto& r = shell::WindowRegistry::instance();
-        Form3* f = loadMain();
+        Form3* f = testing::open<Form3>("Form3");
         const QList<QPair<QAction*, QString>> entries = {
             {f->jet, "Form28"},   {f->sno, "Form71"},      {f->yamih, "Form55"},
             {f->qua, "Form72"},   {f->acronimos, "Form9"}, {f->conectores, "Form6"},

@@ -5,14 +5,24 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
 #include <QTest>
+#include <algorithm>
 
 using namespace shell;
 using testing::FakePlatform;
 
 using testing::bytes;
 using testing::record;
+
+namespace {
+const char* const kFiles[] = {"port.DAT", "porttype.DAT", "languaje.DAT", "sett.DAT"};
+
+// What start-up read, in the order of kFiles.
+QList<int> values() {
+    return {ERRORS32::PortNumber, ERRORS32::PortType, ERRORS32::LanguageIndex,
+            ERRORS32::TemperatureUnit};
+}
+} // namespace
 
 class TestSettings : public testing::WindowTest {
     Q_OBJECT
@@ -21,12 +31,9 @@ private Q_SLOTS:
         FakePlatform fake;
         ERRORS32::LanguageIndex = 7;
         runStartup();
-        QCOMPARE(ERRORS32::LanguageIndex, short(1));
-        QCOMPARE(ERRORS32::PortNumber, 0);
-        QCOMPARE(ERRORS32::PortType, short(24));
-        QCOMPARE(ERRORS32::TemperatureUnit, short(1));
+        QCOMPARE(values(), (QList<int>{0, 24, 1, 1}));
         QCOMPARE(ERRORS32::CatExit, QStringLiteral("Salir"));
-        for (const char* name : {"port.DAT", "porttype.DAT", "languaje.DAT", "sett.DAT"}) {
+        for (const char* name : kFiles) {
             QVERIFY2(QFile::exists(fake.path(QString::fromLatin1(name))), name);
             QCOMPARE(QFileInfo(fake.path(QString::fromLatin1(name))).size(), 0);
         }
@@ -57,11 +64,8 @@ private Q_SLOTS:
         FakePlatform fake;
         fake.writeFile(file, content);
         runStartup();
-        const QMap<QString, int> read = {{"port.DAT", ERRORS32::PortNumber},
-                                         {"porttype.DAT", ERRORS32::PortType},
-                                         {"languaje.DAT", ERRORS32::LanguageIndex},
-                                         {"sett.DAT", ERRORS32::TemperatureUnit}};
-        QCOMPARE(read.value(file), value);
+        const int at = int(std::find(std::begin(kFiles), std::end(kFiles), file) - kFiles);
+        QCOMPARE(values().value(at), value);
     }
 
     // (The bytes of each file's write are checked through the settings panel's choices.)
@@ -84,13 +88,10 @@ private Q_SLOTS:
     void badFilesGiveDefaults() {
         QFETCH(QByteArray, content);
         FakePlatform fake;
-        for (const char* name : {"port.DAT", "porttype.DAT", "languaje.DAT", "sett.DAT"})
+        for (const char* name : kFiles)
             fake.writeFile(QString::fromLatin1(name), content);
         runStartup();
-        QCOMPARE(ERRORS32::LanguageIndex, short(1));
-        QCOMPARE(ERRORS32::PortNumber, 0);
-        QCOMPARE(ERRORS32::PortType, short(24));
-        QCOMPARE(ERRORS32::TemperatureUnit, short(1));
+        QCOMPARE(values(), (QList<int>{0, 24, 1, 1}));
         // The file is left as it was, and a later write still works.
         QCOMPARE(fake.readFile("sett.DAT").size(), content.size());
         QVERIFY(writeSetting(kTemperatureFile, 2));

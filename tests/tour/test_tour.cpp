@@ -7,7 +7,7 @@
 #include "consoles/polaris/form72.h"
 #include "shell/form3.h"
 #include "shell/window_registry.h"
-#include "tests/support/fake_platform.h"
+#include "tests/support/window_test.h"
 #include "tour/tour.h"
 
 #include <QApplication>
@@ -17,13 +17,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using testing::registry;
+
 namespace {
 
 const QStringList kTourWindows = {"Form28", "Form72", "Form71", "Form55", "Form9", "Form6"};
-
-shell::WindowRegistry& registry() {
-    return shell::WindowRegistry::instance();
-}
 
 // Counts the key presses and clicks that reach a widget.
 struct InputCounter : QObject {
