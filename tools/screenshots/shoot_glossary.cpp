@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
         shell::FillLanguageCatalog();
         auto* f = static_cast<reference::Form9*>(registry.load(QStringLiteral("Form9")));
         if (scrollToRow > 0) {
+            // The grid scrolls once it has its size.
+            QApplication::processEvents();
             f->MSFlexGrid1->scrollToItem(f->MSFlexGrid1->item(scrollToRow, 0),
                                          QAbstractItemView::PositionAtTop);
             QApplication::processEvents();
