@@ -7,7 +7,6 @@
 //   TERRASOND_MONKEY_STEPS  number of top-level steps (default 400)
 //   TERRASOND_MONKEY_SEED   seed (default 4827)
 #include "app/windows.h"
-#include "shell/form3.h"
 #include "shell/window_registry.h"
 #include "tests/support/window_test.h"
 
@@ -16,13 +15,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QSet>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -36,43 +34,24 @@ int envInt(const char* name, int fallback) {
     return ok ? v : fallback;
 }
 
-// The test platform, also keeping which windows show the hourglass.
+// The test platform, marking on each window whether it shows the hourglass.
 class MonkeyPlatform : public testing::FakePlatform {
 public:
     void setBusyPointer(QWidget* window, bool busy) override {
-        FakePlatform::setBusyPointer(window, busy);
-        if (!window) return;
-        // A later window may be created at the address of a deleted one.
-        if (!busyWindows.contains(window))
-            QObject::connect(window, &QObject::destroyed,
-                             [this, window] { busyWindows.remove(window); });
-        busyWindows[window] = busy;
+        if (window) window->setProperty("busyPointer", busy);
     }
-    QHash<const QWidget*, bool> busyWindows;
 };
 
 // A dialog shown by the window system itself would wait for an answer nobody gives: it is
 // noted and closed.
-class DialogWatch : public QObject {
-public:
-    DialogWatch() {
-        connect(&m_timer, &QTimer::timeout, this, [this] { look(); });
-        m_timer.start(50);
+void closeDialogs(QStringList& seen) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* d = qobject_cast<QDialog*>(w);
+        if (!d || !d->isVisible()) continue;
+        seen << QString::fromLatin1(d->metaObject()->className()) + u' ' + d->windowTitle();
+        d->reject();
     }
-    void look() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* d = qobject_cast<QDialog*>(w);
-            if (!d || !d->isVisible()) continue;
-            seen << QStringLiteral("%1 \"%2\"")
-                        .arg(QString::fromLatin1(d->metaObject()->className()), d->windowTitle());
-            d->reject();
-        }
-    }
-    QStringList seen;
-
-private:
-    QTimer m_timer;
-};
+}
 
 class Monkey {
 public:
@@ -81,6 +60,7 @@ public:
     int steps = 0;
     int nestedSteps = 0;
     int forcedCloses = 0;
+    long long yieldsThisStep = 0;
     QStringList log;
 
     void step() {
@@ -92,12 +72,10 @@ public:
 
     // Called from every yield of a console.
     void onYield(long long n) {
-        ++m_yieldsThisStep;
-        // Checked at every depth: an endless loop started three handlers deep has nobody
-        // else to stop it.
-        if (m_yieldsThisStep > 3'000'000) {
-            // An endless reading loop nobody stopped: close its window.
-            m_yieldsThisStep = 0;
+        // An endless reading loop nobody stopped: its window is closed. Checked at every
+        // depth: a loop started three handlers deep has nobody else to stop it.
+        if (++yieldsThisStep > 3'000'000) {
+            yieldsThisStep = 0;
             if (QWidget* w = QApplication::activeWindow()) w->close();
             for (ui::Form* f : openForms())
                 if (f->objectName() != QStringLiteral("Form3")) f->close();
@@ -111,12 +89,6 @@ public:
         }
     }
 
-    void topLevelStep() {
-        m_yieldsThisStep = 0;
-        step();
-        testing::flushDeletes();
-    }
-
     QList<ui::Form*> openForms() const {
         QList<ui::Form*> out;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -128,23 +100,12 @@ public:
 private:
     void act() {
         auto& registry = shell::WindowRegistry::instance();
-        QList<ui::Form*> forms = openForms();
-        if (forms.isEmpty()) {
-            registry.load(QStringLiteral("Form3"));
-            return;
-        }
+        const QList<ui::Form*> forms = openForms();
         const int choice = m_rng.bounded(100);
-        if (choice < 20) { // a menu entry of the main window
-            auto* main = registry.find<shell::Form3>(QStringLiteral("Form3"));
-            if (!main) {
-                registry.load(QStringLiteral("Form3"));
-                return;
-            }
-            const auto actions = main->findChildren<QAction*>();
+        if (forms.isEmpty() || choice < 20) { // a menu entry of the main window
             QList<QAction*> entries;
-            for (QAction* a : actions)
+            for (QAction* a : registry.load(QStringLiteral("Form3"))->findChildren<QAction*>())
                 if (!a->objectName().isEmpty() && !a->menu()) entries << a;
-            if (entries.isEmpty()) return;
             QAction* entry = entries[m_rng.bounded(entries.size())];
             remember(QStringLiteral("menu ") + entry->objectName());
             entry->trigger();
@@ -182,11 +143,9 @@ private:
             for (int i = 0; i < n && target; ++i)
                 QTest::keyClick(target, keys[m_rng.bounded(int(std::size(keys)))]);
         } else if (auto* t = qobject_cast<QTableWidget*>(target)) {
-            if (t->rowCount() > 0 && t->columnCount() > 0) {
-                QTableWidgetItem* it =
-                    t->item(m_rng.bounded(t->rowCount()), m_rng.bounded(t->columnCount()));
-                if (it) Q_EMIT t->cellClicked(it->row(), it->column());
-            }
+            if (t->rowCount() > 0 && t->columnCount() > 0)
+                Q_EMIT t->cellClicked(m_rng.bounded(t->rowCount()),
+                                      m_rng.bounded(t->columnCount()));
         } else if (auto* c = qobject_cast<QComboBox*>(target)) {
             if (c->count() > 0) c->setCurrentIndex(m_rng.bounded(c->count()));
         } else if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
@@ -204,34 +163,30 @@ private:
 
     QRandomGenerator m_rng;
     int m_depth = 0;
-    long long m_yieldsThisStep = 0;
 };
 
 // Checked between top-level steps, when no handler of any window is running.
-QString checkInvariants(const Monkey& monkey, MonkeyPlatform& fake, DialogWatch& dialogs) {
+QString checkInvariants(const Monkey& monkey, MonkeyPlatform& fake, QStringList& dialogs) {
     // Idle means idle: nothing yields without a handler running.
     const long long yields = fake.yields;
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     if (fake.yields != yields)
         return QStringLiteral("%1 yields while no handler ran").arg(fake.yields - yields);
-    dialogs.look();
-    if (!dialogs.seen.isEmpty())
-        return QStringLiteral("dialog left waiting: ") + dialogs.seen.join(QStringLiteral(", "));
+    closeDialogs(dialogs);
+    if (!dialogs.isEmpty())
+        return QStringLiteral("dialog left waiting: ") + dialogs.join(QStringLiteral(", "));
     for (ui::Form* f : monkey.openForms()) {
-        if (fake.busyWindows.value(f))
+        if (f->property("busyPointer").toBool())
             return QStringLiteral("%1 keeps the hourglass after its handlers returned")
                 .arg(f->objectName());
         // The identification list of a console never holds the same line twice.
         if (auto* ident = f->findChild<QListWidget*>(QStringLiteral("List2"))) {
-            QSet<QString> seen;
-            for (int i = 0; i < ident->count(); ++i) {
-                const QString line = ident->item(i)->text();
-                if (!line.trimmed().isEmpty() && seen.contains(line))
-                    return QStringLiteral("%1: identification listed twice (%2)")
-                        .arg(f->objectName(), line);
-                seen.insert(line);
-            }
+            QStringList lines =
+                testing::lines(ident).filter(QRegularExpression(QStringLiteral("\\S")));
+            if (lines.removeDuplicates() > 0)
+                return QStringLiteral("%1: a line listed twice in %2")
+                    .arg(f->objectName(), testing::lines(ident).join(u'|'));
         }
     }
     return {};
@@ -247,12 +202,16 @@ private Q_SLOTS:
         const int steps = envInt("TERRASOND_MONKEY_STEPS", 400);
         const auto seed = static_cast<quint32>(envInt("TERRASOND_MONKEY_SEED", 4827));
         MonkeyPlatform fake;
-        DialogWatch dialogs;
+        QStringList dialogs;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&dialogs] { closeDialogs(dialogs); });
+        watch.start(50);
         Monkey monkey(seed);
         fake.onYield = [&](long long n) { monkey.onYield(n); };
-        shell::WindowRegistry::instance().load(QStringLiteral("Form3"));
         for (int i = 0; i < steps; ++i) {
-            monkey.topLevelStep();
+            monkey.yieldsThisStep = 0;
+            monkey.step();
+            testing::flushDeletes();
             const QString broken = checkInvariants(monkey, fake, dialogs);
             if (!broken.isEmpty())
                 QFAIL(qPrintable(broken + QStringLiteral("\nlast actions:\n") +
@@ -270,7 +229,7 @@ private Q_SLOTS:
         const long long yields = fake.yields;
         QTest::qWait(200);
         QCOMPARE(fake.yields, yields);
-        QVERIFY2(dialogs.seen.isEmpty(), qPrintable(dialogs.seen.join(QStringLiteral(", "))));
+        QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QStringLiteral(", "))));
         qInfo("seed %u: %d steps (%d inside animations), %lld yields, %d forced closes, "
               "%lld message boxes",
               seed, monkey.steps, monkey.nestedSteps, fake.yields, monkey.forcedCloses,
