@@ -20,16 +20,11 @@ vg=(valgrind --leak-check=full --show-leak-kinds=definite,indirect,possible
     --num-callers=40 --error-exitcode=3)
 
 failed=0
-# run NAME PREFIX... -- PROGRAM ARGS...: PREFIX (for example xvfb-run) starts valgrind.
+# run NAME PROGRAM ARGS...: the program under valgrind (started by $wrap when set).
 run() {
-    local name="$1" prefix=() rc=0
+    local name="$1" rc=0
     shift
-    while [ "$1" != "--" ]; do
-        prefix+=("$1")
-        shift
-    done
-    shift
-    "${prefix[@]}" "${vg[@]}" --log-file="$work/$name.log" "$@" >"$work/$name.out" 2>&1 || rc=$?
+    ${wrap:-} "${vg[@]}" --log-file="$work/$name.log" "$@" >"$work/$name.out" 2>&1 || rc=$?
     printf '%-12s exit %-2s ' "$name" "$rc"
     grep -hoE "(definitely|indirectly|possibly) lost: [0-9,]+ bytes in [0-9,]+ blocks|ERROR SUMMARY: [0-9]+ errors" \
         "$work/$name.log" | paste -sd ';' -
@@ -42,17 +37,17 @@ run() {
 }
 
 export QT_QPA_PLATFORM=offscreen
-run check-fresh -- "$build/app/terrasond" --root "$work/fresh" --check
+run check-fresh "$build/app/terrasond" --root "$work/fresh" --check
 mkdir -p "$work/data/orvanedemo/terrasond" "$work/data/nivasond"
 data="$here/../data/mdb"
 cp "$data/glossary/db1.mdb" "$data/yamaha-codes/Y1.mdb" "$work/data/orvanedemo/terrasond/"
 cp "$data/yamaha-details/Y1.mdb" "$work/data/nivasond/"
-run check-data -- "$build/app/terrasond" --root "$work/data" --check
+run check-data "$build/app/terrasond" --root "$work/data" --check
 if command -v xvfb-run >/dev/null; then
-    QT_QPA_PLATFORM=xcb run check-x11 xvfb-run -a -s "-screen 0 1280x1024x24" -- \
-        "$build/app/terrasond" --root "$work/x11" --check
+    QT_QPA_PLATFORM=xcb wrap="xvfb-run -a" \
+        run check-x11 "$build/app/terrasond" --root "$work/x11" --check
 fi
-TERRASOND_MONKEY_STEPS="$steps" QTEST_FUNCTION_TIMEOUT=7200000 run session -- \
-    "$build/tests/test_monkey"
+TERRASOND_MONKEY_STEPS="$steps" QTEST_FUNCTION_TIMEOUT=7200000 \
+    run session "$build/tests/test_monkey"
 grep -h "^QDEBUG\|^QINFO" "$work/session.out" || true
 exit "$failed"

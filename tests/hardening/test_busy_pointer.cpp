@@ -6,29 +6,11 @@
 #include "shell/window_registry.h"
 #include "tests/support/window_test.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 
 using testing::FakePlatform;
-
-namespace {
-
-// Actions each run once, at the first yield at which its condition holds; the script is
-// empty once all have run.
-using Script = QList<std::pair<std::function<bool()>, std::function<void()>>>;
-void runAtYields(FakePlatform& fake, Script& script) {
-    fake.onYield = [&script](long long) {
-        for (qsizetype i = 0; i < script.size(); ++i)
-            if (script[i].first()) {
-                script.takeAt(i).second();
-                return;
-            }
-    };
-}
-
-} // namespace
 
 class TestBusyPointer : public testing::WindowTest {
     Q_OBJECT
@@ -38,16 +20,21 @@ private Q_SLOTS:
         FakePlatform fake;
         auto* f = testing::open<kawasaki::Form71>("Form71");
         f->Command29->click(); // connected: the function buttons are enabled
-        QVERIFY(!fake.busy);
+
+        // Actions each run once, at the first yield at which its condition holds.
+        using Script = QList<std::pair<std::function<bool()>, std::function<void()>>>;
+        Script script;
+        fake.onYield = [&script](long long) {
+            for (qsizetype i = 0; i < script.size(); ++i)
+                if (script[i].first()) return script.takeAt(i).second();
+        };
+        const auto now = [] { return true; };
 
         // The actuator panel opens while the fault history is being read; the history
         // panel then opens over it.
-        const auto now = [] { return true; };
-        Script script = {{now, [f] { f->Command31->click(); }}};
-        runAtYields(fake, script);
+        script = {{now, [f] { f->Command31->click(); }}};
         f->Command20->click();
-        QVERIFY(f->Command21->isEnabled());
-        QVERIFY(!fake.busy);
+        QVERIFY(f->Command21->isEnabled() && !fake.busy);
 
         // A test runs; during it the history panel closes (which enables the console
         // buttons), and while the test waits (inside some other window's loop, say) the
