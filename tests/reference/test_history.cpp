@@ -34,15 +34,15 @@ class TestHistory : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
 
+    // The rule for a date typed and entered. (An empty field, four characters and one are
+    // entered in the window tests below.)
     void dateRule_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty takes today") << "" << Action::Accept << "05-12-26";
         QTest::newRow("year unchecked") << "2512ab" << Action::Accept << "25-12-ab";
         QTest::newRow("letters") << "ab1226" << Action::WrongDate << "";
         QTest::newRow("fraction of a day") << ".51226" << Action::WrongDate << "";
-        QTest::newRow("one character") << "5" << Action::WrongDate << "";
         // Day and month are read as numbers: blanks skipped, a sign taken.
         QTest::newRow("leading blank") << " 11226" << Action::Accept << " 1-12-26";
         QTest::newRow("blank after the day") << "1 1226" << Action::Accept << "1 -12-26";
@@ -55,7 +55,6 @@ private Q_SLOTS:
         QTest::newRow("month 0") << "010026" << Action::WrongDate << "";
         QTest::newRow("month 12") << "011200" << Action::Accept << "01-12-00";
         QTest::newRow("month 13") << "011326" << Action::WrongDate << "";
-        QTest::newRow("four") << "2512" << Action::Beep << "";
         QTest::newRow("seven") << "2512266" << Action::Beep << "";
         QTest::newRow("accepted again") << "25-12-26" << Action::Beep << "";
         // Six UTF-16 units whose rewriting would split the emoji between month and year.

@@ -34,7 +34,6 @@ private Q_SLOTS:
         QTest::newRow("port 7") << "port.DAT" << record("7") << 7;
         QTest::newRow("port 8") << "port.DAT" << record("8") << 0;
         QTest::newRow("port -1") << "port.DAT" << record("-1") << 0;
-        QTest::newRow("port type 24") << "porttype.DAT" << record("24") << 24;
         QTest::newRow("port type 25") << "porttype.DAT" << record("25") << 25;
         QTest::newRow("port type 26") << "porttype.DAT" << record("26") << 24;
         QTest::newRow("unit 2") << "sett.DAT" << record("2") << 2;
@@ -95,7 +94,6 @@ private Q_SLOTS:
     void numberFromText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("digits") << "25" << 25;
         QTest::newRow("blanks") << "  7x" << 7;
         QTest::newRow("empty") << "" << 0;
         QTest::newRow("letters") << "abc" << 0;
