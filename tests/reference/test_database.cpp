@@ -23,12 +23,8 @@ const QString kDb = QStringLiteral("orvanedemo/terrasond/db1.mdb");
 const QString kPassword = QString::fromLatin1(reference::kDatabasePassword);
 const QString kGlossarySql = QStringLiteral("SELECT * from glosary order by siglas");
 
-QString fixture(const QString& rel) {
-    return QStringLiteral(TERRASOND_TEST_DATA "/") + rel;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
+QByteArray fixture(const QString& rel) {
+    QFile f(QStringLiteral(TERRASOND_TEST_DATA "/") + rel);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -36,7 +32,7 @@ QByteArray readAll(const QString& path) {
 QList<QVariantList> manifestRows(const QString& file, const QString& table) {
     QList<QVariantList> rows;
     for (const QJsonValue f :
-         QJsonDocument::fromJson(readAll(fixture("manifest.json")))[u"files"].toArray()) {
+         QJsonDocument::fromJson(fixture("manifest.json"))[u"files"].toArray()) {
         if (f[u"path"].toString() != file) continue;
         for (const QJsonValue r : f[u"tables"][table][u"rows"].toArray()) {
             QVariantList row;
@@ -125,7 +121,7 @@ private Q_SLOTS:
         if (file.isEmpty())
             writeSqliteGlossary(fake.path(kDb), manifestRows("glossary/db1.mdb", "glosary"));
         else
-            fake.writeFile(kDb, readAll(fixture(file)));
+            fake.writeFile(kDb, fixture(file));
         const Read r = query(kDb, kGlossarySql);
         QCOMPARE(r.error, QString());
         // Compares Null apart from "" (CDI's en, WOT's fr are Null; EGT's it is "").
@@ -166,7 +162,7 @@ private Q_SLOTS:
 
     void badQueriesAreReported() {
         FakePlatform fake;
-        fake.writeFile(kDb, readAll(fixture("glossary/db1.mdb")));
+        fake.writeFile(kDb, fixture("glossary/db1.mdb"));
         QString error;
         auto db = Database::OpenDatabase(kDb, kPassword, &error);
         QVERIFY(db);
@@ -208,7 +204,7 @@ private Q_SLOTS:
         QFETCH(QString, says);
         FakePlatform fake;
         const QString rel = file.isEmpty() ? QStringLiteral("nivasond/none.mdb") : kDb;
-        if (!file.isEmpty()) fake.writeFile(kDb, readAll(fixture(file)));
+        if (!file.isEmpty()) fake.writeFile(kDb, fixture(file));
         QElapsedTimer clock;
         clock.start();
         const Read r = query(rel, kGlossarySql);
@@ -233,7 +229,7 @@ private Q_SLOTS:
     void readerFailures() {
         QFETCH(QByteArray, script);
         FakePlatform fake;
-        fake.writeFile(kDb, readAll(fixture("glossary/db1.mdb")));
+        fake.writeFile(kDb, fixture("glossary/db1.mdb"));
         fake.writeFile("reader.sh", "#!/bin/sh\n" + script);
         QFile::setPermissions(fake.path("reader.sh"),
                               QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -295,13 +291,13 @@ private Q_SLOTS:
     // above), compared with regard to case; no harm from any damaged header.
     void decodesThePassword() {
         using reference::detail::decodeJetHeader;
-        const auto page0 = [](const char* f) { return readAll(fixture(f)).left(4096); };
+        const auto page0 = [](const char* f) { return fixture(f).left(4096); };
         QCOMPARE(decodeJetHeader(page0("glossary-otherpass/db1.mdb"))->password,
                  QStringLiteral("wrongpass"));
         QCOMPARE(decodeJetHeader(page0("glossary-v2003/db1.mdb"))->created, 39114.5);
         QVERIFY(!decodeJetHeader(page0("glossary-notmdb/db1.mdb")));
 
-        const QByteArray good = readAll(fixture("glossary/db1.mdb"));
+        const QByteArray good = fixture("glossary/db1.mdb");
         QCOMPARE(reference::detail::checkJetHeader(good.left(4096), good.size(),
                                                    QStringLiteral("OWL4827")),
                  reference::detail::JetCheck::WrongPassword);

@@ -21,11 +21,6 @@ namespace {
 const QString kData = QStringLiteral("orvanedemo/terrasond/");
 
 const auto shown = &Form6::pictureOf;
-
-// The control a click at the middle of `image` reaches.
-QWidget* clickTarget(Form6* f, QLabel* image) {
-    return f->Frame1->childAt(image->geometry().center());
-}
 } // namespace
 
 class TestPictures : public testing::WindowTest {
@@ -39,7 +34,8 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Conettori"));
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
         QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
-        QCOMPARE(clickTarget(f, f->Image5), f->Image1); // the large picture covers them
+        // A click on a small picture reaches the large one, which covers them.
+        QCOMPARE(f->Frame1->childAt(f->Image5->geometry().center()), f->Image1);
         QCOMPARE(QApplication::focusWidget(), f->Command2);
     }
 
@@ -53,7 +49,7 @@ private Q_SLOTS:
         f->Command4->click();
         QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
         QVERIFY(!f->Image1->isVisible());
-        QCOMPARE(clickTarget(f, f->Image4), f->Image4);
+        QCOMPARE(f->Frame1->childAt(f->Image4->geometry().center()), f->Image4);
         QCOMPARE(QApplication::focusWidget(), f->Command2);
 
         QLabel* small[] = {f->Image2, f->Image3, f->Image4, f->Image5};

@@ -12,20 +12,16 @@ class TestCatalog : public QObject {
 
 private Q_SLOTS:
     void rowsFollowTheEntryList() {
-        struct Entry {
-            const char* name;
-            QString* variable;
-        };
 #define X(name) {#name, &ERRORS32::name},
-        const Entry entries[] = {
+        const std::pair<const char*, QString*> entries[] = {
 #include "shell/catalog_names.inc"
         };
 #undef X
         const auto rows = shell::catalogRows();
         QCOMPARE(rows.size(), std::size(entries));
         for (size_t i = 0; i < rows.size(); ++i) {
-            QCOMPARE(rows[i].name, entries[i].name);
-            QVERIFY2(rows[i].entry == entries[i].variable, rows[i].name);
+            QCOMPARE(rows[i].name, entries[i].first);
+            QVERIFY2(rows[i].entry == entries[i].second, rows[i].name);
             for (const char* t : rows[i].text)
                 QVERIFY2(t && *t, rows[i].name);
         }
