@@ -19,8 +19,6 @@ using testing::setLanguage;
 
 namespace {
 const QString kData = QStringLiteral("orvanedemo/terrasond/");
-
-const auto shown = &Form6::pictureOf;
 } // namespace
 
 class TestPictures : public testing::WindowTest {
@@ -33,7 +31,7 @@ private Q_SLOTS:
         Form6* f = testing::open<Form6>("Form6");
         QCOMPARE(f->windowTitle(), QStringLiteral("Conettori"));
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
-        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QCOMPARE(Form6::pictureOf(f->Image1), QStringLiteral("ok.jpg"));
         // A click on a small picture reaches the large one, which covers them.
         QCOMPARE(f->Frame1->childAt(f->Image5->geometry().center()), f->Image1);
         QCOMPARE(QApplication::focusWidget(), f->Command2);
@@ -44,7 +42,7 @@ private Q_SLOTS:
         Form6* f = testing::open<Form6>("Form6");
         f->Command3->click();
         QCOMPARE(f->Frame1->title(), QStringLiteral("Polaris"));
-        QCOMPARE(shown(f->Image1), QStringLiteral("s4.jpg"));
+        QCOMPARE(Form6::pictureOf(f->Image1), QStringLiteral("s4.jpg"));
 
         f->Command4->click();
         QCOMPARE(f->Frame1->title(), QStringLiteral("Kawasaki"));
@@ -56,11 +54,11 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i) {
             f->Command4->click();
             QTest::mouseClick(small[i], Qt::LeftButton);
-            QCOMPARE(shown(f->Image1), QStringLiteral("y%1.jpg").arg(i + 1));
+            QCOMPARE(Form6::pictureOf(f->Image1), QStringLiteral("y%1.jpg").arg(i + 1));
         }
         f->Command1->click();
         QCOMPARE(f->Frame1->title(), QStringLiteral("Bombardier"));
-        QCOMPARE(shown(f->Image1), QStringLiteral("ok.jpg"));
+        QCOMPARE(Form6::pictureOf(f->Image1), QStringLiteral("ok.jpg"));
         QVERIFY(f->Image1->isVisible());
     }
 
