@@ -60,8 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int i = 0; i < 6; ++i)
             six.append(QChar(u'0' + data[i] % 10));
         check(six);
-        const reference::DateEntry e = reference::enterDate(six, QString());
-        if (e.action == Action::Beep) __builtin_trap();
     }
     return 0;
 }

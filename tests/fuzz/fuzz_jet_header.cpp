@@ -29,16 +29,14 @@ void check(const QByteArray& head, qint64 fileSize) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray head(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    if (const auto h = decodeJetHeader(head)) {
-        if (h->password.size() > 20) __builtin_trap();
-        if (h->pageSize != (h->version == 0 ? 2048 : 4096)) __builtin_trap();
-    }
+    const auto h = decodeJetHeader(head);
+    if (h && (h->password.size() > 20 || h->pageSize != (h->version == 0 ? 2048 : 4096)))
+        __builtin_trap();
     // The head as the whole file, and as the first page of files of other sizes.
     check(head, static_cast<qsizetype>(size));
     for (qint64 fileSize : {0ll, 2048ll, 4096ll, 6144ll, 114688ll, 114689ll, -1ll})
         check(head, fileSize);
     // Any other password is refused unless the file has none.
-    const auto h = decodeJetHeader(head);
     const QString other = QStringLiteral("other");
     if (checkJetHeader(head, 114688, other) == JetCheck::Ok &&
         (!h || (!h->password.isEmpty() && h->password != other)))

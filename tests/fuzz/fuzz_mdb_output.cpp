@@ -4,6 +4,7 @@
 #include "database/mdb_output.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <cstdint>
 
 namespace {
@@ -17,14 +18,12 @@ using reference::detail::parseMdbOutput;
 QByteArray write(const reference::detail::Table& t) {
     QByteArray out = "TSMDB 1\ntable " + mdbCounted(t.name.toUtf8()) + "\ncolumns " +
                      QByteArray::number(t.columns.size()) + "\n";
-    for (const auto& c : t.columns) {
-        int type = reference::detail::kMdbText;
-        if (c.declaredType == QLatin1String("INTEGER")) type = reference::detail::kMdbLongInt;
-        if (c.declaredType == QLatin1String("REAL")) type = reference::detail::kMdbDouble;
-        if (c.declaredType == QLatin1String("NUMERIC")) type = reference::detail::kMdbMoney;
-        if (c.declaredType == QLatin1String("BLOB")) type = reference::detail::kMdbOle;
-        out += QByteArray::number(type) + ' ' + mdbCounted(c.name.toUtf8()) + '\n';
-    }
+    using namespace reference::detail;
+    static const QHash<QString, int> kTypes = {
+        {"INTEGER", kMdbLongInt}, {"REAL", kMdbDouble}, {"NUMERIC", kMdbMoney}, {"BLOB", kMdbOle}};
+    for (const auto& c : t.columns)
+        out += QByteArray::number(kTypes.value(c.declaredType, kMdbText)) + ' ' +
+               mdbCounted(c.name.toUtf8()) + '\n';
     out += "rows " + QByteArray::number(t.rows.size()) + "\n";
     for (const QVariantList& row : t.rows) {
         out += "row\n";
