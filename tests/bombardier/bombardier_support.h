@@ -1,14 +1,9 @@
 #pragma once
 
-#include "app/windows.h"
 #include "consoles/bombardier/form28.h"
-#include "consoles/bombardier/hours.h"
 #include "shell/catalog.h"
-#include "shell/errors32.h"
-#include "shell/window_registry.h"
 #include "tests/support/window_test.h"
 
-#include <QApplication>
 #include <QPushButton>
 
 namespace bombardier_test {
@@ -51,21 +46,6 @@ inline QStringList allButtonsButFreezeFrame(bombardier::Form28* f) {
     out.sort();
     return out;
 }
-
-// The fixture of the panel tests: numbers with a decimal dot unless a test sets another
-// locale.
-class PanelTest : public testing::WindowTest {
-    Q_OBJECT
-protected Q_SLOTS:
-    void init() {
-        WindowTest::init();
-        bombardier::hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        bombardier::hours::setNumberLocale(std::nullopt);
-        WindowTest::cleanup();
-    }
-};
 
 // Yields taken by one progress animation (20 bars) and by Connect as a whole.
 inline constexpr long long kProgressYields = 20LL * 10001;

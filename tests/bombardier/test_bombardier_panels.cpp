@@ -1,14 +1,19 @@
-// The Bombardier console's data panels: History/Live Data, Monitoring and the recorded-data
-// tabs, with the hour arithmetic and number formats behind them.
+// The Bombardier console's panels: History/Live Data, Monitoring and the recorded-data tabs
+// with the hour arithmetic and number formats behind them, and the maintenance frames (keys,
+// service and total hours, cluster settings, actuator tests), alone and opened over one
+// another. Numbers have a decimal dot unless a test sets another locale.
+#include "consoles/bombardier/hours.h"
 #include "tests/bombardier/bombardier_support.h"
 #include "ui/flexgrid.h"
 
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTest>
@@ -54,33 +59,50 @@ void expectRecording(const ui::FlexGrid* g, const QString& decimal, const QStrin
     QCOMPARE(g->textAt(3, 0), "1" + decimal + "0");
     QCOMPARE(g->rowTexts(120), (QStringList{"59" + decimal + "5", "0", "0,00", "0", "0"}));
 }
+
+// The maintenance frames shown, by name.
+QStringList shownFrames(Form28* f) {
+    QStringList out;
+    for (QGroupBox* w : {f->Frame5, f->Frame8, f->Frame9, f->Frame10, f->Frame11})
+        if (w->isVisible()) out << w->objectName();
+    return out;
+}
+
+void expectConsoleRestored(Form28* f) {
+    QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+    QCOMPARE(QApplication::focusWidget(), f->Command3);
+}
 } // namespace
 
-class TestBombardierPanels : public PanelTest {
+class TestBombardierPanels : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
+    void init() {
+        WindowTest::init();
+        hours::setNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        hours::setNumberLocale(std::nullopt);
+        WindowTest::cleanup();
+    }
 
+    // The edge cases of the hour arithmetic; the demo's counters (exact halves such as
+    // 13.65 h and 13.85 h among them) are checked through the tabs below.
     void countersBecomeTenthsOfHours() {
-        QCOMPARE(hours::wordMinutes("1333"), 4915);
         QCOMPARE(hours::wordMinutes("033f"), 831);
         QCOMPARE(hours::wordMinutes("01010333"), 257); // only the first four characters
         QCOMPARE(hours::wordMinutes(""), 0);
         QCOMPARE(hours::wordMinutes("-1"), 0);
         QCOMPARE(hours::wordMinutes("0x12"), 0);
         QCOMPARE(hours::wordMinutes("FFFF"), 65535);
-        // Exact halves go away from zero: 13.65 h and 13.85 h, 0.05 h; 0.0333 h goes down.
-        QCOMPARE(hours::minutesToTenths(819), 137);
-        QCOMPARE(hours::minutesToTenths(831), 139);
+        // 0.05 h goes away from zero, 0.0333 h down.
         QCOMPARE(hours::minutesToTenths(3), 1);
         QCOMPARE(hours::minutesToTenths(2), 0);
-
-        const QLocale dot(QLocale::English, QLocale::UnitedStates);
-        const QLocale comma(QLocale::Spanish, QLocale::Spain);
-        QCOMPARE(hours::formatTenths(0, dot), QStringLiteral("0.0"));
-        QCOMPARE(hours::formatTenths(137, comma), QStringLiteral("13,7"));
         // No grouping, however large.
-        QCOMPARE(hours::formatTenths(65535, dot), QStringLiteral("6553.5"));
-        QCOMPARE(hours::formatTenths(65535, comma), QStringLiteral("6553,5"));
+        QCOMPARE(hours::formatTenths(65535, QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QStringLiteral("6553.5"));
+        QCOMPARE(hours::formatTenths(65535, QLocale(QLocale::Spanish, QLocale::Spain)),
+                 QStringLiteral("6553,5"));
     }
 
     void liveDataLayoutsAfterEachButton_data() {
@@ -121,9 +143,6 @@ private Q_SLOTS:
         f->Command60->click();
         f->Command54->click();
         expectSummary(f->MSFlexGrid2, true, degrees);
-        f->Command54->click();
-        expectSummary(f->MSFlexGrid2, true, degrees);
-        f->Command60->click();
         f->Command60->click();
         expectRecording(f->MSFlexGrid2, decimal, degrees);
     }
@@ -139,14 +158,12 @@ private Q_SLOTS:
 
         f->Command64->click();
         QVERIFY(!f->Frame18->isVisible() && !f->Frame13->isVisible());
-        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
-        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        expectConsoleRestored(f);
 
         f->Command31->click();
         f->Command59->click();
         QVERIFY(!f->Frame13->isVisible());
-        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
-        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        expectConsoleRestored(f);
     }
 
     // Focus actions still run when the console is not the active window.
@@ -232,10 +249,176 @@ private Q_SLOTS:
         QPushButton* exits[] = {f->Command72, f->Command71, f->Command56};
         exits[page]->click();
         QVERIFY(!f->SSTab1->isVisible());
-        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
-        QCOMPARE(QApplication::focusWidget(), f->Command3);
+        expectConsoleRestored(f);
         // Only the Run Time page's Exit disables Save again.
         QCOMPARE(f->Command57->isEnabled(), page != 0);
+    }
+
+    void captionsKeepTheLoadLanguage() {
+        FakePlatform fake;
+        setLanguage(1);
+        Form28* f = connectedConsole();
+        setLanguage(2);
+        f->Command33->click();
+        QCOMPARE(f->MSFlexGrid1->textAt(7, 0), "Llave 8");
+        QCOMPARE(f->Frame5->title(), "Llaves");
+        f->Command12->click();
+        f->Command47->click();
+        QCOMPARE(f->Label18->text(), "Ult. Servicio: ");
+        // The date and the warning lines are written when shown, in the language in force.
+        QCOMPARE(f->Label20->text(), "2011-02-01");
+        f->Command21->click();
+        QCOMPARE(f->Frame9->title(), "Configuración");
+        QCOMPARE(f->Label23->text(), "hours in a new ECM.");
+    }
+
+    // Keys clicked again during its own animation: the second opening runs through, the
+    // first stops where it was overtaken. Connect in the last yields: no frame opens.
+    void keyAnimationInterrupted_data() {
+        QTest::addColumn<bool>("keysAgain");
+        QTest::addColumn<long long>("at");
+        QTest::newRow("Keys again") << true << 5LL * 10001;
+        QTest::newRow("Connect in the last yields") << false << kProgressYields + 5;
+    }
+    void keyAnimationInterrupted() {
+        QFETCH(bool, keysAgain);
+        QFETCH(long long, at);
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        fake.yields = 0;
+        fake.onYield = [&](long long n) {
+            if (n == at) (keysAgain ? f->Command33 : f->Command29)->click();
+        };
+        f->Command33->click();
+        QVERIFY(!f->Frame14->isVisible() && !fake.busy);
+        if (keysAgain) {
+            QCOMPARE(fake.yields, at + kProgressYields + 11);
+            QCOMPARE(shownFrames(f), QStringList{"Frame5"});
+            QCOMPARE(enabledButtons(f), QStringList());
+        } else {
+            QCOMPARE(fake.yields, at + kConnectYields);
+            QCOMPARE(shownFrames(f), QStringList());
+            QCOMPARE(f->List2->count(), 5);
+            QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+        }
+    }
+
+    void serviceValues_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("serviceHours");
+        QTest::newRow("English, dot")
+            << 2 << QLocale(QLocale::English, QLocale::UnitedStates) << "2011-02-01"
+            << "12.00";
+        QTest::newRow("French, comma")
+            << 3 << QLocale(QLocale::French, QLocale::France) << "02-01-2011"
+            << "12,00";
+    }
+    void serviceValues() {
+        QFETCH(int, language);
+        QFETCH(QLocale, locale);
+        FakePlatform fake;
+        setLanguage(language);
+        hours::setNumberLocale(locale);
+        Form28* f = connectedConsole();
+        f->Command47->click();
+        QCOMPARE(f->Label19->text(), "41.6");
+        QTEST(f->Label30->text(), "serviceHours");
+        QTEST(f->Label20->text(), "date");
+        QCOMPARE(QApplication::focusWidget(), f->Command50);
+        QCOMPARE(enabledButtons(f), allButtonsButFreezeFrame(f));
+
+        // "Change" lets the technician be edited until Exit.
+        QVERIFY(!f->Text6->isEnabled());
+        f->Check1->click();
+        QCOMPARE(QApplication::focusWidget(), f->Text6);
+        QCOMPARE(f->Text6->cursorPosition(), 6);
+        QTest::keyClick(f->Text6, Qt::Key_7);
+        f->Check1->click(); // unticking leaves the box enabled
+        QVERIFY(f->Text6->isEnabled());
+        f->Command50->click();
+        QVERIFY(!f->Frame10->isVisible() && !f->Text6->isEnabled() && !f->Check1->isChecked());
+        QCOMPARE(f->Text6->text(), "M099997");
+        expectConsoleRestored(f);
+        f->Command47->click();
+        QCOMPARE(f->Text6->text(), "M09999");
+    }
+
+    void settingsFrame() {
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        f->Command21->click();
+        QCOMPARE(QApplication::focusWidget(), f->Command24);
+        QVERIFY(!f->Command46->isVisible());
+        // A language ticked unticks the other one; the units are checked by the desktop test.
+        f->Check2->click();
+        f->Check3->click();
+        QVERIFY(!f->Check2->isChecked() && f->Check3->isChecked());
+        f->Check3->click();
+        QVERIFY(!f->Check2->isChecked() && !f->Check3->isChecked() && !f->Check4->isChecked());
+
+        f->Check6[0]->click();
+        f->Check6[7]->click();
+        f->Check4->click();
+        QVERIFY(f->Check6[0]->isChecked() && f->Check6[7]->isChecked());
+        QVERIFY(f->Command46->isVisible());
+
+        f->Command24->click();
+        QVERIFY(!f->Frame9->isVisible() && !f->Command46->isVisible());
+        expectConsoleRestored(f);
+        // Ticks last as long as the window.
+        f->Command21->click();
+        QVERIFY(f->Check6[0]->isChecked() && f->Check4->isChecked());
+        f->Command3->click();
+        testing::flushDeletes();
+        f = connectedConsole();
+        QVERIFY(!f->Check6[0]->isChecked() && !f->Check4->isChecked());
+    }
+
+    // Frames opened in turn. Each row: the buttons clicked | the frames shown | the frame
+    // on top and the one under it | the console's buttons (all, none, -: not checked) | the
+    // focus, the top frame's Exit and the frames it leaves.
+    void framesOverFrames_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("Settings over Service")
+            << "Command47 Command21|Frame9 Frame10|Frame9 Frame10|all|";
+        QTest::newRow("Actuators over both, Exit hides only itself")
+            << "Command47 Command21 Command6|Frame8 Frame9 Frame10|Frame8 Frame9|none|"
+               "Command18 Command18 Frame9 Frame10";
+        QTest::newRow("Change Total Hours replaces Settings")
+            << "Command47 Command21 Command52|Frame10 Frame11|Frame11 Frame10|-|"
+               "Command51 Command53 Frame10";
+        QTest::newRow("Service hides Settings") << "Command21 Command47|Frame10||-|";
+        QTest::newRow("Keys hide both")
+            << "Command47 Command21 Command33|Frame5||none|Command12 Command12";
+        QTest::newRow("message panel stays over a frame opened after it")
+            << "Command1 Command21|Frame9|Frame7 Frame9|-|";
+    }
+    void framesOverFrames() {
+        QFETCH(QString, row);
+        const QStringList part = row.split('|');
+        FakePlatform fake;
+        Form28* f = connectedConsole();
+        const auto button = [&](const QString& n) { return f->findChild<QPushButton*>(n); };
+        for (const QString& n : part[0].split(' '))
+            button(n)->click();
+        QCOMPARE(shownFrames(f).join(' '), part[1]);
+        if (!part[2].isEmpty()) {
+            auto* upper = f->findChild<QWidget*>(part[2].section(' ', 0, 0));
+            auto* lower = f->findChild<QWidget*>(part[2].section(' ', 1, 1));
+            QVERIFY(upper->isVisible());
+            QVERIFY(f->children().indexOf(upper) > f->children().indexOf(lower)); // on top
+        }
+        if (part[3] != "-")
+            QCOMPARE(enabledButtons(f),
+                     part[3] == "all" ? allButtonsButFreezeFrame(f) : QStringList());
+        if (part[4].isEmpty()) return;
+        QStringList left = part[4].split(' ');
+        QCOMPARE(QApplication::focusWidget(), button(left.takeFirst()));
+        button(left.takeFirst())->click();
+        QCOMPARE(shownFrames(f), left);
+        expectConsoleRestored(f);
     }
 };
 

@@ -44,8 +44,9 @@ private Q_SLOTS:
         QVERIFY(!f->findChild<QWidget*>("Frame14")->isVisible());
     }
 
-    // Connect clicked while Connect is communicating: the outer one stops at its next
-    // yield, the inner one runs through, and the console ends connected, listed once.
+    // Connect clicked while Connect is communicating (busy, the functions off): the outer
+    // one stops at its next yield, the inner one runs through, and the console ends
+    // connected, listed once.
     void connectInsideConnect_data() {
         QTest::addColumn<QString>("console");
         QTest::addColumn<long long>("at");
@@ -63,11 +64,15 @@ private Q_SLOTS:
         testing::FakePlatform fake;
         QWidget* f = testing::openAndActivate(console);
         int inner = 0;
+        bool busyDuring = false;
         fake.onYield = [&](long long n) {
-            if (n == at && inner++ == 0) button(f, "Command29")->click();
+            if (n != at || inner++ != 0) return;
+            busyDuring = fake.busy && f->findChild<QWidget*>("Frame14")->isVisible() &&
+                         !button(f, "Command30")->isEnabled();
+            button(f, "Command29")->click();
         };
         button(f, "Command29")->click();
-        QCOMPARE(inner, 1);
+        QVERIFY(inner == 1 && busyDuring);
         QCOMPARE(fake.yields, at + connectYields);
         QVERIFY(!fake.busy && !f->findChild<QWidget*>("Frame14")->isVisible());
         QVERIFY(button(f, "Command30")->isEnabled() && button(f, "Command1")->isEnabled());
@@ -207,6 +212,8 @@ private Q_SLOTS:
         QTest::newRow("Form28 Connect, last yield")
             << "Form28"
             << "Command29" << 20LL * 10001 + 5 * 101 << false << true;
+        QTest::newRow("Form28 Keys") << "Form28"
+                                     << "Command33" << 5LL * 10001 << false << false;
         QTest::newRow("Form28 Diagnosis") << "Form28"
                                           << "Command30" << 50000LL << false << true;
         QTest::newRow("Form28 Erase, last yields")

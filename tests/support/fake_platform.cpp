@@ -22,19 +22,11 @@ FakePlatform::~FakePlatform() {
     ui::setPlatform(m_previous);
 }
 
-void FakePlatform::messageBox(QWidget*, const QString& text) {
-    messages << text;
-}
-
 void FakePlatform::yield() {
     ++yields;
     if (processEventsOnYield) QCoreApplication::processEvents();
     ui::paceYield();
     if (onYield) onYield(yields);
-}
-
-void FakePlatform::setBusyPointer(QWidget*, bool b) {
-    busy = b;
 }
 
 QString FakePlatform::path(const QString& relative) const {

@@ -35,10 +35,10 @@ public:
     FakePlatform();
     ~FakePlatform() override;
 
-    void messageBox(QWidget* parent, const QString& text) override;
+    void messageBox(QWidget*, const QString& text) override { messages << text; }
     void beep() override { ++beeps; }
     void yield() override;
-    void setBusyPointer(QWidget* window, bool busy) override;
+    void setBusyPointer(QWidget*, bool b) override { busy = b; }
     QDate today() override { return date; }
     QString rootFolder() override { return root; }
 

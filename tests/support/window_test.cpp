@@ -86,8 +86,7 @@ void WindowTest::initTestCase() {
 }
 
 void WindowTest::init() {
-    shell::WindowRegistry::instance().unloadAll();
-    flushDeletes();
+    cleanup();
     ERRORS32::PortNumber = 0;
     ERRORS32::PortType = 24;
     ERRORS32::TodayDate.clear();

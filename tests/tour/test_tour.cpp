@@ -1,16 +1,13 @@
 // The unattended tour on the real windows: its steps can all be done, and a key press or a
 // click hands the program back at the next yield with the main window alone.
 
-#include "app/windows.h"
 #include "consoles/bombardier/form28.h"
 #include "consoles/kawasaki/form71.h"
 #include "consoles/polaris/form72.h"
 #include "shell/form3.h"
-#include "shell/window_registry.h"
 #include "tests/support/window_test.h"
 #include "tour/tour.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -34,31 +31,17 @@ struct InputCounter : QObject {
 
 } // namespace
 
-class TestTour : public QObject {
+class TestTour : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { app::registerWindows(); }
-    void init() {
-        fake = std::make_unique<testing::FakePlatform>();
-        registry().load(QStringLiteral("Form3"));
-        testing::flushDeletes();
-    }
-    void cleanup() {
-        registry().unloadAll();
-        testing::flushDeletes();
-        fake.reset();
-    }
-
     void runsToTheEnd();
     void pressEndsIt_data();
     void pressEndsIt();
-
-private:
-    std::unique_ptr<testing::FakePlatform> fake;
 };
 
 void TestTour::runsToTheEnd() {
-    testing::FakePlatform& fake = *this->fake;
+    testing::FakePlatform fake;
+    registry().load(QStringLiteral("Form3"));
     // Events are handled on every 64th yield: enough for the steps due during a reading.
     fake.onYield = [](long long n) {
         if (n % 64 == 0) QCoreApplication::processEvents();
@@ -116,8 +99,8 @@ void TestTour::pressEndsIt_data() {
 void TestTour::pressEndsIt() {
     QFETCH(int, when);
     QFETCH(int, key);
-    testing::FakePlatform& fake = *this->fake;
-    auto* main = registry().find(QStringLiteral("Form3"));
+    testing::FakePlatform fake;
+    auto* main = registry().load(QStringLiteral("Form3"));
     InputCounter reached;
     main->installEventFilter(&reached);
     tour::Tour t(tour::demonstration());

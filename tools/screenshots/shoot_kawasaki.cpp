@@ -1,11 +1,13 @@
 // Renders the Kawasaki console in its main states, in English and Spanish, to PNG files
 // (docs/screenshots/). Usage: shoot_kawasaki OUTPUT_DIR
-#include "tests/kawasaki/kawasaki_driver.h"
+#include "consoles/kawasaki/form71.h"
 #include "tools/screenshots/shoot.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 
-using namespace kawasaki_test;
+using kawasaki::Form71;
+using testing::setLanguage;
 
 namespace {
 void shootConsole(shoot::Session& session, int language, const QString& suffix) {
@@ -15,11 +17,13 @@ void shootConsole(shoot::Session& session, int language, const QString& suffix) 
     auto& fake = session.fake;
     fake.yields = 0;
     setLanguage(language);
-    Form71* f = openConsole();
+    Form71* f = testing::open<Form71>("Form71");
     save(f, QStringLiteral("opened") + suffix);
 
     // The progress panel half-way through the connection.
-    atYield(fake, 20LL * 10001, [&] { save(f, QStringLiteral("connecting") + suffix); });
+    fake.onYield = [&](long long n) {
+        if (n == 20LL * 10001) save(f, QStringLiteral("connecting") + suffix);
+    };
     f->Command29->click();
     fake.onYield = nullptr;
     save(f, QStringLiteral("connected") + suffix);

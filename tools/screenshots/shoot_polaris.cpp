@@ -1,12 +1,13 @@
 // Renders the Polaris console in its main states to PNG files (docs/screenshots/).
 // Usage: shoot_polaris OUTPUT_DIR
-#include "tests/polaris/polaris_support.h"
+#include "consoles/polaris/form72.h"
 #include "tools/screenshots/shoot.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using polaris::Form72;
-using namespace polaris_test;
+using testing::setLanguage;
 
 int main(int argc, char* argv[]) {
     shoot::Session session(argc, argv);
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
     for (int language : {2, 1}) {
         setLanguage(language);
         const QString suffix = language == 1 ? QStringLiteral("-es") : QString();
-        Form72* f = openConsole();
+        Form72* f = testing::open<Form72>("Form72");
         auto shoot = [&](const QString& name) {
             session.save(f, QStringLiteral("polaris-") + name + suffix + QStringLiteral(".png"));
         };

@@ -1,22 +1,55 @@
-// The Polaris console's Live Data panel, its help popup, Base Timing Mode, and closing the
-// console while a reading runs.
-#include "app/windows.h"
-#include "tests/polaris/polaris_support.h"
+// The Polaris console: connection, vehicle data, faults, ECU Info, the Live Data panel with
+// its help popup, Base Timing Mode, and closing the console while a reading runs. What
+// every console does alike is in tests/consoles.
+#include "consoles/polaris/form72.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "tests/support/window_test.h"
 #include "ui/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 using namespace ERRORS32;
-using namespace polaris_test;
 using polaris::Form72;
 using testing::FakePlatform;
+using testing::lines;
+using testing::setLanguage;
 
 namespace {
+// Yields of one Connect: 30 bars, then five extra steps.
+constexpr long long kConnectYields = 30LL * 10001 + 5 * 101;
+
+// Opens the console through the registry, as the main window's menu does.
+Form72* openConsole() {
+    return testing::open<Form72>("Form72");
+}
+
+Form72* openConnected(FakePlatform& fake) {
+    Form72* f = openConsole();
+    f->Command29->click();
+    fake.yields = 0;
+    return f;
+}
+
+// The eleven buttons that the console enables and disables together.
+QList<QPushButton*> consoleButtons(Form72* f) {
+    return {f->Command29, f->Command19, f->Command31, f->Command3, f->Command2, f->Command24,
+            f->Command30, f->Command4,  f->Command1,  f->Command9, f->Command20};
+}
+
+bool allEnabled(const QList<QPushButton*>& buttons, bool enabled) {
+    for (QPushButton* b : buttons)
+        if (b->isEnabled() != enabled) return false;
+    return true;
+}
+
 constexpr long long kPass = 19001; // yields of one reading pass
 
 // First yield of reading pass p (1-based).
@@ -41,26 +74,87 @@ void clickLabel(QLabel* l) {
 }
 } // namespace
 
-class TestPolarisLiveData : public testing::WindowTest {
+class TestPolaris : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
+
+    // Each Connect starts from a fresh bar, grows it to 50 marks and empties it at the end.
+    void connectAnimatesAndFillsVehicleData() {
+        FakePlatform fake;
+        Form72* f = openConsole();
+        QStringList bars;
+        fake.onYield = [&](long long n) {
+            if (n == 1 || n == kConnectYields) bars << f->Label51->text();
+        };
+        f->Command29->click();
+        fake.yields = 0;
+        f->Command29->click();
+        const QString full = QStringLiteral(" ") + QString(50, QLatin1Char('I'));
+        QCOMPARE(bars, QStringList({" I", full, " I", full}));
+        QVERIFY(f->Label51->text().isEmpty());
+        QCOMPARE(f->Label48->text(), QStringLiteral("POLARIS SPORTMAN 800"));
+        QVERIFY(allEnabled(consoleButtons(f), true));
+    }
+
+    void diagnosisAtOnceEraseAnimated() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command30->click();
+        QCOMPARE(fake.yields, 0LL); // no animation
+        QCOMPARE(lines(f->List1).mid(0, 3),
+                 QStringList({"Faults detected: 1", " ", "Fault Code: P0122 Active"}));
+        QCOMPARE(f->List1->count(), 6);
+        QVERIFY(!f->Frame7->isVisible());
+
+        f->Command1->click();
+        QCOMPARE(fake.yields, 30LL * 10001);
+    }
+
+    void ecuInfoPanel() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command20->click();
+        QVERIFY(f->Frame13->isVisible() && allEnabled(consoleButtons(f), false));
+        QCOMPARE(QApplication::focusWidget(), f->Command11);
+        QCOMPARE(f->Label34->text(), QStringLiteral("F00HM00015"));
+        f->Command11->click();
+        QVERIFY(!f->Frame13->isVisible() && allEnabled(consoleButtons(f), true));
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
+
+    void throttleBodyButtonOnlyAnnouncesTheDemo() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        f->Command24->click();
+        QCOMPARE(fake.messages, QStringList({"Demostration Software"}));
+    }
+
+    // Erase Faults clicked while Connect yields runs to its end inside it.
+    void eraseDuringTheConnectAnimation() {
+        FakePlatform fake;
+        Form72* f = openConnected(fake);
+        fake.onYield = [&](long long n) {
+            if (n == 100) f->Command1->click();
+        };
+        f->Command29->click();
+        QCOMPARE(f->faultsStored, short(0));
+        QVERIFY(f->Frame7->isVisible() && !f->Frame14->isVisible() && !fake.busy);
+        QVERIFY(allEnabled(consoleButtons(f), true));
+    }
 
     void readStopThenClose() {
         FakePlatform fake;
         Form72* f = openLiveData(fake);
-        QCOMPARE(f->liveDataState, short(2));
         QCOMPARE(QApplication::focusWidget(), f->Command12);
         f->Command12->click(); // Exit before any reading closes at once
         QVERIFY(!f->Frame6->isVisible() && allEnabled(consoleButtons(f), true));
         f->Command31->click();
         QString stopCaption;
         bool connectDisabled = false;
-        short stateDuring = -1;
         fake.onYield = [&](long long n) {
             if (n == passStart(2) + 10) {
                 stopCaption = f->Command12->text();
                 connectDisabled = !f->Command13->isEnabled();
-                stateDuring = f->liveDataState;
                 f->Command12->click(); // Stop
             }
             stopRunaway(f, n);
@@ -71,8 +165,6 @@ private Q_SLOTS:
         QVERIFY(!f->isReading());
         QCOMPARE(stopCaption, QStringLiteral("Stop"));
         QVERIFY(connectDisabled);
-        QCOMPARE(stateDuring, short(0));
-        QCOMPARE(f->liveDataState, short(5));
         QVERIFY(f->Frame6->isVisible() && f->Command13->isEnabled());
         QCOMPARE(f->Command12->text(), QStringLiteral("Exit"));
         QCOMPARE(f->Label8->text(), QStringLiteral("IIIIIIII"));
@@ -82,7 +174,6 @@ private Q_SLOTS:
         // The second click closes the panel and empties it.
         f->Command12->click();
         QVERIFY(!f->Frame6->isVisible());
-        QCOMPARE(f->liveDataState, short(0));
         QVERIFY(f->Label8->text().isEmpty() && f->Label5[13]->text().isEmpty());
         QVERIFY(allEnabled(consoleButtons(f), true));
         QCOMPARE(QApplication::focusWidget(), f->Command3);
@@ -133,13 +224,7 @@ private Q_SLOTS:
         QVERIFY(allEnabled(consoleButtons(f), true));
     }
 
-    void closingTheConsoleWhileReading_data() {
-        QTest::addColumn<bool>("byRegistry");
-        QTest::newRow("title-bar close") << false;
-        QTest::newRow("unload") << true;
-    }
     void closingTheConsoleWhileReading() {
-        QFETCH(bool, byRegistry);
         FakePlatform fake;
         QPointer<Form72> f = openLiveData(fake);
         fake.processEventsOnYield = true;
@@ -147,10 +232,7 @@ private Q_SLOTS:
         fake.onYield = [&](long long n) {
             if (n == passStart(3) + 7 && !closedAt) {
                 closedAt = n;
-                if (byRegistry)
-                    shell::WindowRegistry::instance().unload(QStringLiteral("Form72"));
-                else
-                    f->close();
+                f->close();
             }
         };
         f->Command13->click();
@@ -158,10 +240,6 @@ private Q_SLOTS:
         testing::flushDeletes();
         QVERIFY(!f);
         QVERIFY(!shell::WindowRegistry::instance().find(QStringLiteral("Form72")));
-        // A new console starts unconnected with the fault stored.
-        Form72* g = openConsole();
-        QVERIFY(!g->Command31->isEnabled());
-        QCOMPARE(g->faultsStored, short(1));
     }
 
     // When the console is the last window, closing it during a reading ends the program.
@@ -296,5 +374,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPolarisLiveData)
-#include "test_polaris_live_data.moc"
+QTEST_MAIN(TestPolaris)
+#include "test_polaris.moc"

@@ -1,17 +1,128 @@
-// The Kawasaki console's live-data and actuator panels, and clicks that arrive while an
-// animation is still yielding (other buttons, or closing the window).
-#include "kawasaki_driver.h"
+// The Kawasaki console: connecting, diagnosis, the fault history, the live-data and actuator
+// panels, and clicks that arrive while an animation is still yielding (other buttons, or
+// closing the window). What every console does alike is in tests/consoles.
+#include "consoles/kawasaki/form71.h"
+#include "shell/catalog.h"
+#include "shell/errors32.h"
+#include "tests/support/window_test.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <functional>
 
-using namespace kawasaki_test;
+using kawasaki::Form71;
 using testing::FakePlatform;
+using testing::lines;
+using testing::setLanguage;
 
-class TestKawasakiPanels : public testing::WindowTest {
+namespace {
+
+Form71* openConsole() {
+    return testing::open<Form71>("Form71");
+}
+
+Form71* connectedConsole() {
+    Form71* f = openConsole();
+    f->Command29->click();
+    return f;
+}
+
+// Clicks a button only when a user could: visible and enabled.
+bool click(QPushButton* b) {
+    if (!b->isVisible() || !b->isEnabled()) return false;
+    b->click();
+    return true;
+}
+
+QStringList enabledButtons(const Form71* f) {
+    QStringList out;
+    for (auto* b : {f->Command29, f->Command31, f->Command30, f->Command11, f->Command20,
+                    f->Command24, f->Command1, f->Command2, f->Command3, f->Command4})
+        if (b->isEnabled()) out << b->objectName();
+    return out;
+}
+
+// The buttons a connected console offers, in the order enabledButtons() lists them.
+const QStringList kConnected = {"Command29", "Command31", "Command30", "Command11",
+                                "Command20", "Command1",  "Command3"};
+const QStringList kAllButBlank = {"Command29", "Command31", "Command30", "Command11", "Command20",
+                                  "Command1",  "Command2",  "Command3",  "Command4"};
+
+// Runs `action` once, from inside the yield with the given running count.
+void atYield(testing::FakePlatform& fake, long long when, std::function<void()> action) {
+    fake.onYield = [when, action = std::move(action), done = false](long long n) mutable {
+        if (done || n < when) return;
+        done = true;
+        action();
+    };
+}
+
+} // namespace
+
+class TestKawasaki : public testing::WindowTest {
     Q_OBJECT
 private Q_SLOTS:
+
+    // The fault texts are Spanish or English (English for French); the catalog texts
+    // around them follow the language.
+    void connectAndDiagnose_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("faultCode");
+        QTest::newRow("English") << 2 << "Fault Code: 03401D";
+        QTest::newRow("French") << 3 << shell::catalogText("CatFaultCode", 3) + "03401D";
+    }
+    void connectAndDiagnose() {
+        QFETCH(int, language);
+        QFETCH(QString, faultCode);
+        FakePlatform fake;
+        setLanguage(language);
+        Form71* f = openConsole();
+        QVERIFY(click(f->Command29));
+        QCOMPARE(f->Label51->text(), QStringLiteral(" ") + QString(40, QLatin1Char('I')));
+        QCOMPARE(f->Label49->text() + "|" + f->Label52->text() + "|" + f->Label53->text() + "|" +
+                     f->Label54->text(),
+                 QStringLiteral("KVF 450B|AU - EUR - CA - JP - US|2008|125"));
+        QCOMPARE(enabledButtons(f), kConnected);
+
+        QVERIFY(click(f->Command30));
+        QCOMPARE(lines(f->List1).mid(2),
+                 QStringList({faultCode, "Camshaft Angle Sensor",
+                              "Possible Causes:", "Check wires, connector or sensor damaged"}));
+        QCOMPARE(f->List1->count(), 6);
+        QCOMPARE(f->List1->item(0)->text(),
+                 shell::catalogText("CatFaultsDetected", language) + "1");
+    }
+
+    // The history does not depend on the language nor on the stored fault.
+    void historyFillsRegistersAndClearsOnExit() {
+        FakePlatform fake;
+        Form71* f = openConsole();
+        QVERIFY(click(f->Command29));
+        QVERIFY(click(f->Command1));
+        QVERIFY(click(f->Command20));
+
+        QVERIFY(f->Frame9->isVisible() && !f->Frame14->isVisible());
+        QStringList values;
+        for (QLabel* l : {f->Label74, f->Label64, f->Label65, f->Label66, f->Label67, f->Label75,
+                          f->Label68, f->Label71})
+            values << l->text();
+        QCOMPARE(values, QStringList({"Camshaft Angle Sensor", "213", "1410", "12,60", "1,15",
+                                      "Not fault in memory", "", ""}));
+        QVERIFY(enabledButtons(f).isEmpty());
+        QCOMPARE(QApplication::focusWidget(), f->Command21);
+
+        QVERIFY(click(f->Command21));
+        QVERIFY(!f->Frame9->isVisible());
+        QVERIFY(f->Label74->text().isEmpty() && f->Label66->text().isEmpty() &&
+                f->Label75->text().isEmpty());
+        QCOMPARE(enabledButtons(f), kAllButBlank);
+        QCOMPARE(QApplication::focusWidget(), f->Command3);
+    }
 
     void liveDataShowsCaptionsWithEmptyFields() {
         FakePlatform fake;
@@ -139,5 +250,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestKawasakiPanels)
-#include "test_kawasaki_panels.moc"
+QTEST_MAIN(TestKawasaki)
+#include "test_kawasaki.moc"
