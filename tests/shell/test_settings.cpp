@@ -34,6 +34,7 @@ private Q_SLOTS:
         QTest::newRow("port 7") << "port.DAT" << record("7") << 7;
         QTest::newRow("port 8") << "port.DAT" << record("8") << 0;
         QTest::newRow("port -1") << "port.DAT" << record("-1") << 0;
+        QTest::newRow("port type 24") << "porttype.DAT" << record("24") << 24;
         QTest::newRow("port type 25") << "porttype.DAT" << record("25") << 25;
         QTest::newRow("port type 26") << "porttype.DAT" << record("26") << 24;
         QTest::newRow("unit 2") << "sett.DAT" << record("2") << 2;
