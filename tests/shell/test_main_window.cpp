@@ -144,7 +144,7 @@ private Q_SLOTS:
             ui::Form* w = r.find(name);
             QVERIFY2(w, qPrintable(name));
             action->trigger();
-            QCOMPARE(r.find(name), w); // not a second one: the registry keeps one (ui test)
+            QCOMPARE(r.find(name), w); // not a second one
         }
         // Closing the main window leaves the others open.
         f->close();
